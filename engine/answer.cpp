@@ -16,9 +16,13 @@ constexpr std::int32_t kBackspace = 8;
 constexpr std::int32_t kEnter = 13;
 constexpr std::int32_t kCounterLimit = std::numeric_limits<std::int16_t>::max();
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
-bool ignoredInNumbers(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool ignoredInNumbers(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
 
 std::string withoutBlanks(std::string_view text) {
     std::string kept;

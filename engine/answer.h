@@ -29,11 +29,11 @@ std::optional<std::int32_t> typedAnswer(std::string_view text);
 // What the window shows after an Enter in the answer box.
 struct Verdict {
     bool right = false;
-    Rgb colour;                             // lblMessage's text colour
-    std::string message;                    // lblMessage
-    std::string rightCaption;               // lblScore
+    Rgb colour;                               // lblMessage's text colour
+    std::string message;                      // lblMessage
+    std::string rightCaption;                 // lblScore
     std::optional<std::string> wrongCaption;  // lblScore1: written only on a wrong answer
-    std::string totalCaption;               // lblScore2
+    std::string totalCaption;                 // lblScore2
 };
 
 // Judges the text against correctAnswer and counts it. A counter stops at 32767, and the

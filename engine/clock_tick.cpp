@@ -29,7 +29,7 @@ std::string timeText(TimeOfDay time) {
 }
 
 void clockTick(std::string_view lblTimeCaption, const AlarmTime& alarmTime, AlarmClock& clock,
-                  TickServices& services) {
+               TickServices& services) {
     if (clock.alarmOpen || lblTimeCaption == timeText(services.timeOfDay())) {
         return;
     }

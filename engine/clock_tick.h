@@ -10,7 +10,7 @@ namespace vorlane {
 
 // What the tick needs from the desktop.
 class TickServices {
-public:
+  public:
     virtual ~TickServices() = default;
     virtual TimeOfDay timeOfDay() = 0;
     virtual void beep() = 0;
@@ -30,6 +30,6 @@ struct AlarmClock {
 // once when the time of day reaches a time-of-day alarmTime, and re-arms it when the time of
 // day falls below it again (after midnight). A text in alarmTime never rings.
 void clockTick(std::string_view lblTimeCaption, const AlarmTime& alarmTime, AlarmClock& clock,
-                  TickServices& services);
+               TickServices& services);
 
 }  // namespace vorlane

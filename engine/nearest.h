@@ -23,6 +23,8 @@ inline std::optional<std::int32_t> roundedToInt32(double value) {
 }
 
 // The rounding of the measures and answers, whose values always lie far inside the range.
-inline std::int32_t nearest(double value) { return roundedToInt32(value).value_or(0); }
+inline std::int32_t nearest(double value) {
+    return roundedToInt32(value).value_or(0);
+}
 
 }  // namespace vorlane

@@ -44,7 +44,9 @@ std::int32_t valueOf(Quantity quantity, const Pyramid& p) {
 
 }  // namespace
 
-std::string digits(std::int32_t value) { return std::to_string(value); }
+std::string digits(std::int32_t value) {
+    return std::to_string(value);
+}
 
 Problem problemFor(const Pyramid& pyramid, std::int16_t type) {
     if (type < 1 || type > kProblemTypes) {

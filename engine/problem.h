@@ -18,15 +18,15 @@ inline constexpr std::size_t kMeasures = 3;
 
 // Everything one problem puts on the window.
 struct Problem {
-    std::string familyCaption;                          // Label9
+    std::string familyCaption;                           // Label9
     std::array<std::string, kMeasures> measureCaptions;  // the measures as digits
-    std::string typeCaption;                            // Label12
+    std::string typeCaption;                             // Label12
     std::array<bool, kMeasures> measureShown{};          // a hidden measure hides its "cm"
     Rgb titleColour;
-    std::string title;                                  // Label5: what is asked
-    std::string sentence;                               // Label10, empty when no extra datum
-    std::string extraDigits;                            // Label11, empty when no extra datum
-    std::array<std::string, kMeasures> figureLetters;   // a letter, or the measure on show
+    std::string title;                                 // Label5: what is asked
+    std::string sentence;                              // Label10, empty when no extra datum
+    std::string extraDigits;                           // Label11, empty when no extra datum
+    std::array<std::string, kMeasures> figureLetters;  // a letter, or the measure on show
     std::int32_t correctAnswer = 0;
 };
 

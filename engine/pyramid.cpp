@@ -10,10 +10,10 @@ namespace vorlane {
 namespace {
 
 enum class Parameter {
-    FromSize,         // m = 2n + 1 gives (m, (m² − 1)/2, (m² + 1)/2)
-    DrawnFrom3,       // reseed from tripleParam, then k from 3 to 7
-    DrawnFrom4,       // reseed from tripleParam, then k from 4 to 8
-    DrawnNeverOne,    // no reseed; k from 1 to 5 with 1 turned into 3
+    FromSize,       // m = 2n + 1 gives (m, (m² − 1)/2, (m² + 1)/2)
+    DrawnFrom3,     // reseed from tripleParam, then k from 3 to 7
+    DrawnFrom4,     // reseed from tripleParam, then k from 4 to 8
+    DrawnNeverOne,  // no reseed; k from 1 to 5 with 1 turned into 3
 };
 
 struct Family {

@@ -48,7 +48,9 @@ float MixingRandom::draw() {
     return static_cast<float>(next() >> 40U) * kUnit;
 }
 
-void MixingRandom::reseedFromClock() { state_ = scrambled(state_ ^ scrambled(clock_())); }
+void MixingRandom::reseedFromClock() {
+    state_ = scrambled(state_ ^ scrambled(clock_()));
+}
 
 void MixingRandom::reseedWith(std::int32_t number) {
     // For a fixed number this is a bijection of the state: different states stay different.
@@ -56,7 +58,9 @@ void MixingRandom::reseedWith(std::int32_t number) {
     state_ = scrambled(state_ ^ (mixed * kGolden));
 }
 
-ScriptedRandom::ScriptedRandom(std::vector<float> draws) { setDraws(std::move(draws)); }
+ScriptedRandom::ScriptedRandom(std::vector<float> draws) {
+    setDraws(std::move(draws));
+}
 
 void ScriptedRandom::setDraws(std::vector<float> draws) {
     if (draws.empty()) {
@@ -73,7 +77,9 @@ float ScriptedRandom::draw() {
     return r;
 }
 
-void ScriptedRandom::reseedFromClock() { calls_.push_back({Call::ReseedFromClock, 0}); }
+void ScriptedRandom::reseedFromClock() {
+    calls_.push_back({Call::ReseedFromClock, 0});
+}
 
 void ScriptedRandom::reseedWith(std::int32_t number) {
     calls_.push_back({Call::ReseedWith, number});

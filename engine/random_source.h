@@ -8,7 +8,7 @@ namespace vorlane {
 
 // The random source the problems are drawn from.
 class RandomSource {
-public:
+  public:
     virtual ~RandomSource() = default;
 
     // A number uniform in [0, 1); never 1.
@@ -25,7 +25,7 @@ std::int32_t drawWhole(RandomSource& random, std::int32_t count, std::int32_t fi
 // A 64-bit state stepped and scrambled by splitmix64; reseeding from the clock mixes in the
 // clock's reading, so two games started in the same second still differ.
 class MixingRandom final : public RandomSource {
-public:
+  public:
     using Clock = std::function<std::uint64_t()>;
 
     // The clock defaults to the system's in nanoseconds.
@@ -35,7 +35,7 @@ public:
     void reseedFromClock() override;
     void reseedWith(std::int32_t number) override;
 
-private:
+  private:
     std::uint64_t next();
 
     Clock clock_;
@@ -45,7 +45,7 @@ private:
 // Plays back a given sequence of draws, over and over, and records every call, so that a
 // test knows exactly what the generator saw and when it reseeded.
 class ScriptedRandom final : public RandomSource {
-public:
+  public:
     enum class Call { Draw, ReseedFromClock, ReseedWith };
     struct Record {
         Call call;
@@ -62,7 +62,7 @@ public:
     const std::vector<Record>& calls() const { return calls_; }
     void setDraws(std::vector<float> draws);
 
-private:
+  private:
     std::vector<float> draws_;
     std::size_t nextDraw_ = 0;
     std::vector<Record> calls_;

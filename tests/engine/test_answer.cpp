@@ -12,7 +12,7 @@ Q_DECLARE_METATYPE(KeyAction)
 class AnswerTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void the_box_lets_only_digits_and_backspace_in_data() {
         QTest::addColumn<int>("code");
         QTest::addColumn<KeyAction>("action");
@@ -181,12 +181,21 @@ private slots:
         QTest::addColumn<QString>("rightShown");
         QTest::addColumn<QString>("wrongShown");
         QTest::addColumn<QString>("totalShown");
-        QTest::newRow("right at the limit") << 32767 << 0 << true << "32767" << "" << "32767";
-        QTest::newRow("wrong at the limit") << 0 << 32767 << false << "0" << "32767" << "32767";
-        QTest::newRow("the total passes the limit")
-            << 20000 << 20000 << false << "20000" << "20001" << "32767";
-        QTest::newRow("just below the limit") << 32766 << 0 << true << "32767" << "" << "32767";
-        QTest::newRow("both at the limit") << 32767 << 32767 << true << "32767" << "" << "32767";
+        QTest::newRow("right at the limit") << 32767 << 0 << true << "32767"
+                                            << ""
+                                            << "32767";
+        QTest::newRow("wrong at the limit") << 0 << 32767 << false << "0"
+                                            << "32767"
+                                            << "32767";
+        QTest::newRow("the total passes the limit") << 20000 << 20000 << false << "20000"
+                                                    << "20001"
+                                                    << "32767";
+        QTest::newRow("just below the limit") << 32766 << 0 << true << "32767"
+                                              << ""
+                                              << "32767";
+        QTest::newRow("both at the limit") << 32767 << 32767 << true << "32767"
+                                           << ""
+                                           << "32767";
     }
     void counters_and_total_stop_at_32767() {
         QFETCH(int, right);

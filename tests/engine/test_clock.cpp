@@ -9,7 +9,7 @@ namespace {
 
 // A desktop whose clock the test sets and whose beeps and boxes it counts.
 class FakeDesk : public vorlane::TickServices {
-public:
+  public:
     TimeOfDay now;
     int beeps = 0;
     std::vector<std::pair<std::string, std::string>> boxes;
@@ -30,14 +30,14 @@ public:
 class ClockTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void the_time_reads_as_hours_minutes_seconds_data() {
         QTest::addColumn<int>("seconds");
         QTest::addColumn<QString>("text");
         QTest::newRow("midnight") << 0 << "00:00:00";
         QTest::newRow("morning") << TimeOfDay::at(8, 5, 9).secondsSinceMidnight << "08:05:09";
-        QTest::newRow("last second") << TimeOfDay::at(23, 59, 59).secondsSinceMidnight
-                                     << "23:59:59";
+        QTest::newRow("last second")
+            << TimeOfDay::at(23, 59, 59).secondsSinceMidnight << "23:59:59";
     }
     void the_time_reads_as_hours_minutes_seconds() {
         QFETCH(int, seconds);

@@ -38,7 +38,7 @@ QString colourOf(const Problem& p) {
 class ProblemsTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     // What each type shows and asks, with the answers and extra numbers of two pyramids.
     void every_type_data() {
         QTest::addColumn<int>("type");
@@ -56,36 +56,79 @@ private slots:
         const QString volume = "Il volume della piramide è di cmc ";
         const QString lateral = "La superficie laterale misura cmq  ";
         auto row = [](int type) -> QTestData& { return QTest::addRow("type %d", type) << type; };
-        row(1) << "Altezza VO" << "green" << "OK VK" << "" << 6 << "" << 7 << "";
-        row(2) << "Raggio circonferenza inscritta OK" << "magenta" << "VO VK" << "" << 8 << ""
-               << 24 << "";
-        row(3) << "Apotema VK" << "blue" << "VO OK" << "" << 10 << "" << 25 << "";
-        row(4) << "Superficie laterale" << "blue" << "VO OK" << "" << 320 << "" << 2400 << "";
-        row(5) << "Superficie totale" << "blue" << "VO OK" << "" << 576 << "" << 4704 << "";
-        row(6) << "Volume" << "blue" << "VO OK" << "" << 512 << "" << 5376 << "";
-        row(7) << "Superficie di base" << "magenta" << "VO VK" << "" << 256 << "" << 2304 << "";
-        row(8) << "Raggio circonferenza inscritta OK" << "magenta" << "VK" << area << 8 << "256"
-               << 24 << "2304";
-        row(9) << "Apotema VK" << "magenta" << "VO" << "L'area della superficie di base è cmq "
-               << 10 << "256" << 25 << "2304";
-        row(10) << "Apotema VK" << "magenta" << "VO" << perimeter << 10 << "64" << 25 << "192";
-        row(11) << "Altezza VO" << "magenta" << "VK" << perimeter << 6 << "64" << 7 << "192";
-        row(12) << "Altezza VO" << "magenta" << "VK" << edge << 6 << "16" << 7 << "48";
-        row(13) << "Spigolo VB (approssima all'unità)" << "magenta" << "VK" << edge << 13 << "16"
-                << 35 << "48";
-        row(14) << "La superficie di base misura cmq" << "blue" << "VO" << volume << 256 << "512"
-                << 2304 << "5376";
-        row(15) << "Raggio circonferenza inscritta OK" << "blue" << "VO" << volume << 8 << "512"
-                << 24 << "5376";
-        row(16) << "Spigolo AB" << "blue" << "VO" << volume << 16 << "512" << 48 << "5376";
-        row(17) << "Apotema VK" << "blue" << "OK" << lateral << 10 << "320" << 25 << "2400";
-        row(18) << "Altezza VO" << "blue" << "OK" << lateral << 6 << "320" << 7 << "2400";
-        row(19) << "Volume della piramide" << "blue" << "OK" << lateral << 512 << "320" << 5376
-                << "2400";
-        row(20) << "Superficie laterale" << "blue" << "OK" << "La superficie totale misura cmq  "
-                << 320 << "576" << 2400 << "4704";
-        row(21) << "Altezza VO" << "blue" << "OK" << "Il volume del solido è cmc  " << 6 << "512"
-                << 7 << "5376";
+        row(1) << "Altezza VO"
+               << "green"
+               << "OK VK"
+               << "" << 6 << "" << 7 << "";
+        row(2) << "Raggio circonferenza inscritta OK"
+               << "magenta"
+               << "VO VK"
+               << "" << 8 << "" << 24 << "";
+        row(3) << "Apotema VK"
+               << "blue"
+               << "VO OK"
+               << "" << 10 << "" << 25 << "";
+        row(4) << "Superficie laterale"
+               << "blue"
+               << "VO OK"
+               << "" << 320 << "" << 2400 << "";
+        row(5) << "Superficie totale"
+               << "blue"
+               << "VO OK"
+               << "" << 576 << "" << 4704 << "";
+        row(6) << "Volume"
+               << "blue"
+               << "VO OK"
+               << "" << 512 << "" << 5376 << "";
+        row(7) << "Superficie di base"
+               << "magenta"
+               << "VO VK"
+               << "" << 256 << "" << 2304 << "";
+        row(8) << "Raggio circonferenza inscritta OK"
+               << "magenta"
+               << "VK" << area << 8 << "256" << 24 << "2304";
+        row(9) << "Apotema VK"
+               << "magenta"
+               << "VO"
+               << "L'area della superficie di base è cmq " << 10 << "256" << 25 << "2304";
+        row(10) << "Apotema VK"
+                << "magenta"
+                << "VO" << perimeter << 10 << "64" << 25 << "192";
+        row(11) << "Altezza VO"
+                << "magenta"
+                << "VK" << perimeter << 6 << "64" << 7 << "192";
+        row(12) << "Altezza VO"
+                << "magenta"
+                << "VK" << edge << 6 << "16" << 7 << "48";
+        row(13) << "Spigolo VB (approssima all'unità)"
+                << "magenta"
+                << "VK" << edge << 13 << "16" << 35 << "48";
+        row(14) << "La superficie di base misura cmq"
+                << "blue"
+                << "VO" << volume << 256 << "512" << 2304 << "5376";
+        row(15) << "Raggio circonferenza inscritta OK"
+                << "blue"
+                << "VO" << volume << 8 << "512" << 24 << "5376";
+        row(16) << "Spigolo AB"
+                << "blue"
+                << "VO" << volume << 16 << "512" << 48 << "5376";
+        row(17) << "Apotema VK"
+                << "blue"
+                << "OK" << lateral << 10 << "320" << 25 << "2400";
+        row(18) << "Altezza VO"
+                << "blue"
+                << "OK" << lateral << 6 << "320" << 7 << "2400";
+        row(19) << "Volume della piramide"
+                << "blue"
+                << "OK" << lateral << 512 << "320" << 5376 << "2400";
+        row(20) << "Superficie laterale"
+                << "blue"
+                << "OK"
+                << "La superficie totale misura cmq  " << 320 << "576" << 2400 << "4704";
+        row(21) << "Altezza VO"
+                << "blue"
+                << "OK"
+                << "Il volume del solido è cmc  " << 6 << "512" << 7 << "5376";
     }
     void every_type() {
         QFETCH(int, type);
@@ -115,17 +158,16 @@ private slots:
         QTest::addColumn<Pyramid>("pyramid");
         QTest::addColumn<int>("type");
         QTest::addColumn<QStringList>("letters");
-        QTest::newRow("type 8 keeps h and r") << Pyramid{13, 84, 85} << 8
-                                            << QStringList{"h", "r", "85"};
+        QTest::newRow("type 8 keeps h and r")
+            << Pyramid{13, 84, 85} << 8 << QStringList{"h", "r", "85"};
         QTest::newRow("type 3 keeps a") << k6_8_10 << 3 << QStringList{"6", "8", "a"};
         QTest::newRow("type 1 keeps h") << k7_24_25 << 1 << QStringList{"h", "24", "25"};
         QTest::newRow("type 14 shows the height") << k7_24_25 << 14 << QStringList{"7", "r", "a"};
-        QTest::newRow("type 17 shows the inradius") << k7_24_25 << 17
-                                                  << QStringList{"h", "24", "a"};
-        QTest::newRow("type 11 shows the apothem") << k7_24_25 << 11
-                                                 << QStringList{"h", "r", "25"};
-        QTest::newRow("type 21, three digits") << Pyramid{13, 84, 85} << 21
-                                             << QStringList{"h", "84", "a"};
+        QTest::newRow("type 17 shows the inradius")
+            << k7_24_25 << 17 << QStringList{"h", "24", "a"};
+        QTest::newRow("type 11 shows the apothem") << k7_24_25 << 11 << QStringList{"h", "r", "25"};
+        QTest::newRow("type 21, three digits")
+            << Pyramid{13, 84, 85} << 21 << QStringList{"h", "84", "a"};
     }
     void figure_letters_take_the_measures_on_show() {
         QFETCH(Pyramid, pyramid);

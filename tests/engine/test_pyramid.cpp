@@ -3,8 +3,8 @@
 #include <set>
 #include <tuple>
 
-#include "pyramid.h"
 #include "problem.h"
+#include "pyramid.h"
 
 using vorlane::Pyramid;
 using vorlane::ScriptedRandom;
@@ -15,11 +15,15 @@ Q_DECLARE_METATYPE(Pyramid)
 namespace {
 
 // The draw r that makes floor(r·count) come out as index.
-float drawFor(int index, int count) { return (static_cast<float>(index) + 0.5F) / static_cast<float>(count); }
+float drawFor(int index, int count) {
+    return (static_cast<float>(index) + 0.5F) / static_cast<float>(count);
+}
 
 using Triple = std::tuple<int, int, int>;
 
-Triple tripleOf(const Pyramid& p) { return {p.VO, p.OK, p.VK}; }
+Triple tripleOf(const Pyramid& p) {
+    return {p.VO, p.OK, p.VK};
+}
 
 // Invents one pyramid from scripted draws: the size n, the family, and the k draw (by index).
 Pyramid invented(WindowState& state, int n, int family, int kIndex) {
@@ -32,7 +36,7 @@ Pyramid invented(WindowState& state, int n, int family, int kIndex) {
 class PyramidTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void each_family_builds_its_triples_data() {
         QTest::addColumn<int>("family");
         QTest::addColumn<int>("kIndex");
@@ -102,11 +106,11 @@ private slots:
             }
         }
         const std::set<Triple> expected = {
-            {7, 24, 25},   {9, 40, 41},   {11, 60, 61},  {13, 84, 85},   {6, 8, 10},
-            {8, 15, 17},   {10, 24, 26},  {12, 35, 37},  {14, 48, 50},   {16, 63, 65},
-            {8, 6, 10},    {12, 16, 20},  {16, 30, 34},  {20, 48, 52},   {12, 9, 15},
-            {18, 24, 30},  {24, 45, 51},  {30, 72, 78},  {16, 12, 20},   {24, 32, 40},
-            {32, 60, 68},  {40, 96, 104}, {18, 80, 82},  {22, 120, 122}, {26, 168, 170}};
+            {7, 24, 25},  {9, 40, 41},   {11, 60, 61}, {13, 84, 85},   {6, 8, 10},
+            {8, 15, 17},  {10, 24, 26},  {12, 35, 37}, {14, 48, 50},   {16, 63, 65},
+            {8, 6, 10},   {12, 16, 20},  {16, 30, 34}, {20, 48, 52},   {12, 9, 15},
+            {18, 24, 30}, {24, 45, 51},  {30, 72, 78}, {16, 12, 20},   {24, 32, 40},
+            {32, 60, 68}, {40, 96, 104}, {18, 80, 82}, {22, 120, 122}, {26, 168, 170}};
         QCOMPARE(expected.size(), std::size_t{25});
         QVERIFY(seen == expected);
     }
@@ -118,10 +122,14 @@ private slots:
         WindowState state;
         QCOMPARE(vorlane::inventPyramid(state, random), (Pyramid{11, 60, 61}));
         using Call = ScriptedRandom::Call;
-        const std::vector<ScriptedRandom::Record> expected = {
-            {Call::ReseedFromClock, 0}, {Call::Draw, 0},       {Call::Draw, 0},
-            {Call::Draw, 0},            {Call::Draw, 0},       {Call::Draw, 0},
-            {Call::ReseedWith, 0},      {Call::Draw, 0}};
+        const std::vector<ScriptedRandom::Record> expected = {{Call::ReseedFromClock, 0},
+                                                              {Call::Draw, 0},
+                                                              {Call::Draw, 0},
+                                                              {Call::Draw, 0},
+                                                              {Call::Draw, 0},
+                                                              {Call::Draw, 0},
+                                                              {Call::ReseedWith, 0},
+                                                              {Call::Draw, 0}};
         QVERIFY(random.calls() == expected);
     }
 
@@ -171,7 +179,7 @@ private slots:
         const vorlane::Problem problem = vorlane::poseProblem(state, random);
         using Call = ScriptedRandom::Call;
         const std::vector<ScriptedRandom::Record> expected = {
-            {Call::ReseedFromClock, 0}, {Call::Draw, 0}, {Call::ReseedWith, 4}, {Call::Draw, 0},
+            {Call::ReseedFromClock, 0}, {Call::Draw, 0}, {Call::ReseedWith, 4},  {Call::Draw, 0},
             {Call::ReseedWith, 5},      {Call::Draw, 0}, {Call::ReseedWith, 17}, {Call::Draw, 0}};
         QVERIFY(random.calls() == expected);
         QCOMPARE(state.tripleFamily, 2);

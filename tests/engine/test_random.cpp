@@ -9,7 +9,7 @@ using vorlane::MixingRandom;
 class RandomSourceTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void draws_stay_below_one() {
         MixingRandom random([] { return std::uint64_t{42}; });
         for (int i = 0; i < 200000; ++i) {
@@ -78,9 +78,11 @@ private slots:
         QCOMPARE(random.draw(), 0.5F);
         QCOMPARE(random.draw(), 0.25F);
         using Call = vorlane::ScriptedRandom::Call;
-        const std::vector<vorlane::ScriptedRandom::Record> expected = {
-            {Call::ReseedFromClock, 0}, {Call::Draw, 0}, {Call::ReseedWith, -3},
-            {Call::Draw, 0}, {Call::Draw, 0}};
+        const std::vector<vorlane::ScriptedRandom::Record> expected = {{Call::ReseedFromClock, 0},
+                                                                       {Call::Draw, 0},
+                                                                       {Call::ReseedWith, -3},
+                                                                       {Call::Draw, 0},
+                                                                       {Call::Draw, 0}};
         QVERIFY(random.calls() == expected);
     }
 };

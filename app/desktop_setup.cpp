@@ -1,0 +1,38 @@
+#include "desktop_setup.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QStyleFactory>
+#include <QTranslator>
+
+#include "controls.h"
+
+namespace vorlane {
+
+bool prepareDesktop(QApplication& app, const QString& translations) {
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Times New Roman"),
+                              QStringLiteral("Liberation Serif"));
+
+    const QLocale italian(QLocale::Italian, QLocale::Italy);
+    QLocale::setDefault(italian);
+    auto* translator = new QTranslator(&app);
+    const QString folder =
+        translations.isEmpty() ? QLibraryInfo::path(QLibraryInfo::TranslationsPath) : translations;
+    const bool translated =
+        translator->load(italian, QStringLiteral("qtbase"), QStringLiteral("_"), folder);
+    if (translated) {
+        QApplication::installTranslator(translator);
+    }
+
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setApplicationName(QStringLiteral("vorlane"));
+    QApplication::setWindowIcon(QIcon(QString::fromUtf8(ui::kWindowIcon.data())));
+    return translated;
+}
+
+}  // namespace vorlane

@@ -1,0 +1,36 @@
+#include "picture_button.h"
+
+#include <QKeyEvent>
+
+namespace vorlane {
+
+namespace {
+
+constexpr QSize kPictureSize(32, 32);
+
+}  // namespace
+
+PictureButton::PictureButton(const QString& normal, const QString& pressed, const QString& disabled,
+                             QWidget* parent)
+    : QToolButton(parent), normal_(normal), pressed_(pressed) {
+    normal_.addFile(disabled, kPictureSize, QIcon::Disabled);
+    pressed_.addFile(disabled, kPictureSize, QIcon::Disabled);
+    setIcon(normal_);
+    setIconSize(kPictureSize);
+    setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    setFocusPolicy(Qt::StrongFocus);
+    setCursor(Qt::ArrowCursor);
+    connect(this, &QToolButton::pressed, this, [this] { setIcon(pressed_); });
+    connect(this, &QToolButton::released, this, [this] { setIcon(normal_); });
+}
+
+void PictureButton::keyPressEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        click();
+        return;
+    }
+    QToolButton::keyPressEvent(event);
+}
+
+}  // namespace vorlane

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+
+#include "random_source.h"
+#include "time_of_day.h"
+
+namespace vorlane {
+
+inline const QString kProductName = QStringLiteral("Vorlane");
+
+// The flag word of a message box: buttons + icon + which button is the default.
+enum BoxFlags : int {
+    kOkOnly = 0,
+    kYesNo = 4,
+    kCritical = 16,
+    kQuestion = 32,
+    kExclamation = 48,
+    kInformation = 64,
+    kSecondIsDefault = 256,
+};
+// What a message box returns: the button pressed.
+enum BoxAnswer : int { kOk = 1, kYes = 6, kNo = 7 };
+
+class MessageBoxes {
+  public:
+    virtual ~MessageBoxes() = default;
+    // Modal: returns when the pupil has pressed a button.
+    virtual int show(const QString& text, int flags, const QString& title) = 0;
+    // A box with no title of its own shows the product's name.
+    int show(const QString& text, int flags) { return show(text, flags, kProductName); }
+};
+
+class ProgramStarter {
+  public:
+    virtual ~ProgramStarter() = default;
+    // The program's path on the search path, or empty.
+    virtual QString find(const QString& name) = 0;
+    // Starts it with no argument and no shell, without waiting; false if it did not start.
+    virtual bool startDetached(const QString& path) = 0;
+};
+
+class DesktopClock {
+  public:
+    virtual ~DesktopClock() = default;
+    virtual TimeOfDay timeOfDay() = 0;
+    // What the random source reseeds from: a reading that changes at every call.
+    virtual std::uint64_t ticks() = 0;
+};
+
+class Beeper {
+  public:
+    virtual ~Beeper() = default;
+    virtual void beep() = 0;
+};
+
+class ProgramEnd {
+  public:
+    virtual ~ProgramEnd() = default;
+    virtual void endProgram() = 0;
+};
+
+// Everything the window asks of the desktop.
+struct Platform {
+    std::unique_ptr<MessageBoxes> boxes;
+    std::unique_ptr<ProgramStarter> starter;
+    std::unique_ptr<DesktopClock> clock;
+    std::unique_ptr<Beeper> beeper;
+    std::unique_ptr<ProgramEnd> end;
+    // Made from the clock when empty.
+    std::unique_ptr<RandomSource> random;
+};
+
+// The real desktop, through Qt.
+Platform desktopPlatform();
+
+}  // namespace vorlane

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QCursor>
+
+namespace vorlane {
+
+// The game's own mouse pointer, drawn from its SVG at the screen's device pixel ratio.
+QCursor pupilPointer(qreal devicePixelRatio);
+
+}  // namespace vorlane

@@ -1,0 +1,98 @@
+#include <QApplication>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTime>
+
+#include <chrono>
+#include <map>
+
+#include "box_layout.h"
+#include "platform.h"
+
+namespace vorlane {
+
+namespace {
+
+class QtMessageBoxes final : public MessageBoxes {
+  public:
+    using MessageBoxes::show;
+
+    int show(const QString& text, int flags, const QString& title) override {
+        const BoxLayout layout = boxLayout(flags);
+        static const std::map<int, QMessageBox::Icon> icons = {
+            {0, QMessageBox::NoIcon},
+            {kCritical, QMessageBox::Critical},
+            {kQuestion, QMessageBox::Question},
+            {kExclamation, QMessageBox::Warning},
+            {kInformation, QMessageBox::Information}};
+        // The button texts are set here so that they read in Italian even where Qt's own
+        // translation is missing.
+        static const std::map<int, std::pair<QMessageBox::StandardButton, QString>> buttons = {
+            {kOk, {QMessageBox::Ok, QStringLiteral("OK")}},
+            {kYes, {QMessageBox::Yes, QStringLiteral("Sì")}},
+            {kNo, {QMessageBox::No, QStringLiteral("No")}}};
+
+        const auto icon = icons.find(layout.icon);
+        QMessageBox box(icon == icons.end() ? QMessageBox::NoIcon : icon->second, title, text,
+                        QMessageBox::NoButton, QApplication::activeWindow());
+        std::map<QAbstractButton*, int> answers;
+        for (const int answer : layout.buttons) {
+            const auto& [standard, caption] = buttons.at(answer);
+            QPushButton* button = box.addButton(standard);
+            button->setText(caption);
+            answers[button] = answer;
+            if (answer == layout.defaultAnswer) {
+                box.setDefaultButton(button);
+            }
+        }
+        box.setEscapeButton(
+            box.button(layout.buttons.size() > 1 ? QMessageBox::No : QMessageBox::Ok));
+        box.exec();
+        const auto pressed = answers.find(box.clickedButton());
+        return pressed == answers.end() ? layout.buttons.back() : pressed->second;
+    }
+};
+
+class QtProgramStarter final : public ProgramStarter {
+  public:
+    QString find(const QString& name) override { return QStandardPaths::findExecutable(name); }
+    bool startDetached(const QString& path) override { return QProcess::startDetached(path, {}); }
+};
+
+class QtClock final : public DesktopClock {
+  public:
+    TimeOfDay timeOfDay() override {
+        return TimeOfDay{QTime::currentTime().msecsSinceStartOfDay() / 1000};
+    }
+    std::uint64_t ticks() override {
+        const auto now = std::chrono::system_clock::now().time_since_epoch();
+        return static_cast<std::uint64_t>(
+            std::chrono::duration_cast<std::chrono::nanoseconds>(now).count());
+    }
+};
+
+class QtBeeper final : public Beeper {
+  public:
+    void beep() override { QApplication::beep(); }
+};
+
+class QtProgramEnd final : public ProgramEnd {
+  public:
+    void endProgram() override { QCoreApplication::exit(0); }
+};
+
+}  // namespace
+
+Platform desktopPlatform() {
+    Platform platform;
+    platform.boxes = std::make_unique<QtMessageBoxes>();
+    platform.starter = std::make_unique<QtProgramStarter>();
+    platform.clock = std::make_unique<QtClock>();
+    platform.beeper = std::make_unique<QtBeeper>();
+    platform.end = std::make_unique<QtProgramEnd>();
+    return platform;
+}
+
+}  // namespace vorlane

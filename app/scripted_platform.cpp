@@ -1,0 +1,48 @@
+#include "scripted_platform.h"
+
+#include "box_layout.h"
+
+namespace vorlane {
+
+int ScriptedBoxes::show(const QString& text, int flags, const QString& title) {
+    shown.push_back({text, flags, title});
+    if (whileOpen) {
+        whileOpen();
+    }
+    if (answers.empty()) {
+        return boxLayout(flags).defaultAnswer;
+    }
+    const int answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+QString ScriptedStarter::find(const QString& name) {
+    return installed.contains(name) ? QStringLiteral("/usr/bin/") + name : QString();
+}
+
+bool ScriptedStarter::startDetached(const QString& path) {
+    const QString name = path.section(QLatin1Char('/'), -1);
+    if (refusing.contains(name)) {
+        return false;
+    }
+    started << path;
+    return true;
+}
+
+ScriptedDesktop::ScriptedDesktop(std::unique_ptr<RandomSource> random) {
+    auto ownBoxes = std::make_unique<ScriptedBoxes>();
+    auto ownStarter = std::make_unique<ScriptedStarter>();
+    auto ownClock = std::make_unique<ScriptedClock>();
+    auto ownBeeper = std::make_unique<ScriptedBeeper>();
+    auto ownEnd = std::make_unique<ScriptedEnd>();
+    boxes = ownBoxes.get();
+    starter = ownStarter.get();
+    clock = ownClock.get();
+    beeper = ownBeeper.get();
+    end = ownEnd.get();
+    platform = {std::move(ownBoxes),  std::move(ownStarter), std::move(ownClock),
+                std::move(ownBeeper), std::move(ownEnd),     std::move(random)};
+}
+
+}  // namespace vorlane

@@ -1,0 +1,256 @@
+#include "tavola.h"
+
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QTimer>
+
+#include "answer.h"
+#include "answer_keys.h"
+#include "controls.h"
+#include "form_builder.h"
+#include "picture_button.h"
+#include "problem.h"
+#include "pupil_pointer.h"
+#include "table_label.h"
+
+namespace vorlane {
+
+namespace {
+
+QString fromUtf8(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QString uiText(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void setTextColour(QWidget& widget, Rgb rgb) {
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::WindowText, qtColour(rgb));
+    widget.setPalette(palette);
+}
+
+// Where the desktop may have one, in the order a school's Linux desktop most likely has it.
+const QStringList kCalculators = {QStringLiteral("calc.exe"),   QStringLiteral("gnome-calculator"),
+                                  QStringLiteral("kcalc"),      QStringLiteral("mate-calc"),
+                                  QStringLiteral("galculator"), QStringLiteral("qalculate-gtk"),
+                                  QStringLiteral("xcalc")};
+
+}  // namespace
+
+// The clock tick's view of the desktop.
+class TickDesk final : public TickServices {
+  public:
+    explicit TickDesk(Platform& platform) : platform_(platform) {}
+
+    TimeOfDay timeOfDay() override { return platform_.clock->timeOfDay(); }
+    void beep() override { platform_.beeper->beep(); }
+    void alarmBox(const std::string& text, const std::string& title) override {
+        platform_.boxes->show(fromUtf8(text), kOkOnly, fromUtf8(title));
+    }
+
+  private:
+    Platform& platform_;
+};
+
+Tavola::Tavola() : Tavola(desktopPlatform()) {}
+
+Tavola::Tavola(Platform platform)
+    : platform_(std::move(platform)), tickDesk_(std::make_unique<TickDesk>(platform_)) {
+    if (!platform_.random) {
+        platform_.random = std::make_unique<MixingRandom>(
+            [clock = platform_.clock.get()] { return clock->ticks(); });
+    }
+    setWindowIcon(QIcon(uiText(ui::kWindowIcon)));
+    load();
+}
+
+Tavola::~Tavola() = default;
+
+void Tavola::load() {
+    auto* form = new QWidget;
+    QPalette palette = form->palette();
+    palette.setColor(QPalette::Window, qtColour(ui::kBackground));
+    form->setPalette(palette);
+    form->setAutoFillBackground(true);
+    form->setCursor(pupilPointer(devicePixelRatioF()));
+    buildControls(*form);
+    setCentralWidget(form);
+    controls_ = std::make_unique<Controls>(findControls(*form));
+
+    // The old menu bar may be the one whose entry is being handled: Qt deletes it once that
+    // is over.
+    auto* bar = new QMenuBar;
+    buildMenus(*bar);
+    setMenuBar(bar);
+
+    setWindowTitle(QString(ui::kCaptionBlanks, QLatin1Char(' ')) + uiText(ui::kTitle));
+    setWindowState(Qt::WindowNoState);
+    const QSize client(pixels(ui::kClientWidth), pixels(ui::kClientHeight));
+    resize(client.width(), client.height() + bar->sizeHint().height());
+    move(screen()->availableGeometry().center() - rect().center());
+
+    alarmClock_ = {};
+    bindEvents();
+    Form_Load();
+    activationPending_ = true;
+}
+
+void Tavola::unload() {
+    hide();
+    controls_.reset();
+    delete takeCentralWidget();
+}
+
+void Tavola::bindEvents() {
+    Controls& c = *controls_;
+    connect(c.Timer1, &QTimer::timeout, this, &Tavola::Timer1_Timer);
+    connect(c.cmdNext, &QToolButton::clicked, this, &Tavola::cmdNext_Click);
+    connect(c.cmdExit, &QToolButton::clicked, this, &Tavola::cmdExit_Click);
+    c.txtAnswer->installEventFilter(new AnswerKeys(
+        [this](std::int16_t& charCode) { txtAnswer_KeyPress(charCode); }, c.txtAnswer));
+    auto* bar = menuBar();
+    connect(bar->findChild<QAction*>(QStringLiteral("new")), &QAction::triggered, this,
+            &Tavola::new_Click);
+    connect(bar->findChild<QAction*>(QStringLiteral("calc")), &QAction::triggered, this,
+            &Tavola::calc_Click);
+}
+
+void Tavola::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    Form_Resize();
+    if (activationPending_) {
+        activationPending_ = false;
+        Form_Activate();
+    }
+}
+
+void Tavola::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    Form_Resize();
+}
+
+void Tavola::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) {
+        Form_Resize();
+    }
+}
+
+void Tavola::Form_Load() {
+    formLoad(state_);
+}
+
+void Tavola::Form_Resize() {
+    if ((windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) == 0) {
+        setWindowTitle(uiText(ui::kTitle));
+    }
+}
+
+void Tavola::Form_Activate() {
+    cmdNext_Click();
+}
+
+void Tavola::cmdNext_Click() {
+    Controls& c = *controls_;
+    c.txtAnswer->clear();
+    c.lblMessage->setCaption({});
+    for (TableLabel* unit : c.units) {
+        unit->show();
+    }
+    const char* const letters[] = {"h", "r", "a"};
+    for (std::size_t i = 0; i < kMeasures; ++i) {
+        c.letters[i]->setCaption(QLatin1String(letters[i]));
+    }
+    c.Label10->setCaption({});
+    c.Label11->setCaption({});
+
+    const Problem problem = poseProblem(state_, *platform_.random);
+    c.Label9->setCaption(fromUtf8(problem.familyCaption));
+    for (std::size_t i = 0; i < kMeasures; ++i) {
+        c.measures[i]->setCaption(fromUtf8(problem.measureCaptions[i]));
+    }
+    c.Label12->setCaption(fromUtf8(problem.typeCaption));
+
+    for (std::size_t i = 0; i < kMeasures; ++i) {
+        c.measures[i]->setVisible(problem.measureShown[i]);
+        if (!problem.measureShown[i]) {
+            c.units[i]->hide();
+        }
+    }
+    setTextColour(*c.Label5, problem.titleColour);
+    c.Label5->setCaption(fromUtf8(problem.title));
+    if (!problem.sentence.empty()) {
+        c.Label10->setCaption(fromUtf8(problem.sentence));
+        c.Label11->setCaption(fromUtf8(problem.extraDigits));
+    }
+    for (std::size_t i = 0; i < kMeasures; ++i) {
+        c.letters[i]->setCaption(fromUtf8(problem.figureLetters[i]));
+    }
+
+    c.cmdNext->setEnabled(false);
+    c.txtAnswer->setFocus();
+}
+
+void Tavola::txtAnswer_KeyPress(std::int16_t& charCode) {
+    switch (answerKey(charCode)) {
+        case KeyAction::LetThrough:
+            return;
+        case KeyAction::Cancel:
+            charCode = 0;
+            return;
+        case KeyAction::Judge:
+            break;
+    }
+    Controls& c = *controls_;
+    const Verdict verdict = judge(state_, c.txtAnswer->text().toStdString());
+    setTextColour(*c.lblMessage, verdict.colour);
+    c.lblMessage->setCaption(fromUtf8(verdict.message));
+    if (verdict.wrongCaption) {
+        c.lblScore1->setCaption(fromUtf8(*verdict.wrongCaption));
+    }
+    c.lblScore->setCaption(fromUtf8(verdict.rightCaption));
+    c.lblScore2->setCaption(fromUtf8(verdict.totalCaption));
+    c.cmdNext->setEnabled(true);
+    c.cmdNext->setFocus();
+}
+
+void Tavola::cmdExit_Click() {
+    const int answer = platform_.boxes->show(QStringLiteral("Vuoi veramente lasciarmi  ?"),
+                                             kYesNo | kQuestion | kSecondIsDefault,
+                                             QStringLiteral("Uscire dal programma"));
+    if (answer == kNo) {
+        return;
+    }
+    platform_.boxes->show(QStringLiteral("Ciao a presto "), kOkOnly);
+    controls_->Timer1->stop();
+    hide();
+    platform_.end->endProgram();
+}
+
+void Tavola::new_Click() {
+    unload();
+    load();
+    show();
+}
+
+void Tavola::calc_Click() {
+    for (const QString& name : kCalculators) {
+        const QString path = platform_.starter->find(name);
+        if (!path.isEmpty() && platform_.starter->startDetached(path)) {
+            return;
+        }
+    }
+    platform_.boxes->show(
+        QStringLiteral("Non trovo una calcolatrice su questo computer: chiedi all'insegnante."),
+        kOkOnly | kInformation);
+}
+
+void Tavola::Timer1_Timer() {
+    clockTick(controls_->lblTime->text().toStdString(), state_.alarmTime, alarmClock_, *tickDesk_);
+}
+
+}  // namespace vorlane

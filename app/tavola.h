@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <cstdint>
+#include <memory>
+
+#include "clock_tick.h"
+#include "platform.h"
+#include "window_state.h"
+
+namespace vorlane {
+
+struct Controls;
+class TickDesk;
+
+// The game's one window. It is built from the layout tables at every load, poses a problem
+// each time it is shown after a load, and runs the handlers of its controls.
+class Tavola : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    // With the real desktop.
+    Tavola();
+    // With services of the caller's, such as scripted ones.
+    explicit Tavola(Platform platform);
+    ~Tavola() override;
+
+    Tavola(const Tavola&) = delete;
+    Tavola& operator=(const Tavola&) = delete;
+
+    // The window's variables, for the tests that set up a game in a given state.
+    WindowState& state() { return state_; }
+
+    void Form_Load();
+    void Form_Resize();
+    void Form_Activate();
+    void cmdNext_Click();
+    void txtAnswer_KeyPress(std::int16_t& charCode);
+    void cmdExit_Click();
+    void new_Click();
+    void calc_Click();
+    void Timer1_Timer();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+  private:
+    void load();
+    void unload();
+    void bindEvents();
+
+    Platform platform_;
+    std::unique_ptr<TickDesk> tickDesk_;
+    WindowState state_;
+    AlarmClock alarmClock_;
+    std::unique_ptr<Controls> controls_;
+    bool activationPending_ = false;
+};
+
+}  // namespace vorlane
