@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+
+#include "desktop_setup.h"
+#include "random_source.h"
+#include "scripted_platform.h"
+#include "table_label.h"
+#include "tavola.h"
+
+// A game in the offscreen window, on a scripted desktop.
+class Game {
+  public:
+    // A random source of the test's own, or one seeded from the scripted clock.
+    explicit Game(std::unique_ptr<vorlane::RandomSource> random = {})
+        : desk(std::move(random)), window(std::move(desk.platform)) {
+        window.show();
+    }
+
+    template <typename T = QWidget>
+    T* control(const char* name) {
+        return window.findChild<T*>(QString::fromLatin1(name));
+    }
+    QString caption(const char* name) { return control<QLabel>(name)->text(); }
+    QLineEdit* answerBox() { return control<QLineEdit>("txtAnswer"); }
+    QWidget* focus() { return window.focusWidget(); }
+
+    // Types the text key by key into the answer box, then Enter.
+    void answer(const QString& typed) {
+        QTest::keyClicks(answerBox(), typed);
+        QTest::keyClick(answerBox(), Qt::Key_Return);
+    }
+    QString rightAnswer() { return QString::number(window.state().correctAnswer); }
+
+    vorlane::ScriptedDesktop desk;
+    vorlane::Tavola window;
+};
+
+// The draws that pose one given problem: the size n (3 to 6), the family (1 to 8), the k draw
+// (0 to 4; families 1 and 7 draw none) and the type (1 to 21).
+inline std::vector<float> drawsFor(int n, int family, int kIndex, int type) {
+    const auto at = [](int index, int count) {
+        return (static_cast<float>(index) + 0.5F) / static_cast<float>(count);
+    };
+    std::vector<float> draws = {at(n, 7), at(family - 1, 8)};
+    if (family != 1 && family != 7) {
+        draws.push_back(at(kIndex, 5));
+    }
+    draws.push_back(at(type - 1, 21));
+    return draws;
+}
+
+inline std::unique_ptr<vorlane::RandomSource> scripted(std::vector<float> draws) {
+    return std::make_unique<vorlane::ScriptedRandom>(std::move(draws));
+}
+
+// Qt's Italian texts and the fonts must be ready before the first widget.
+#define VORLANE_TEST_MAIN(TestObject)           \
+    int main(int argc, char* argv[]) {          \
+        QApplication app(argc, argv);           \
+        vorlane::prepareDesktop(app);           \
+        TestObject test;                        \
+        return QTest::qExec(&test, argc, argv); \
+    }

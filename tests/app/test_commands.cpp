@@ -1,0 +1,258 @@
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+#include "game.h"
+
+namespace {
+
+void trigger(Game& game, const char* entry) {
+    game.window.menuBar()->findChild<QAction*>(QString::fromLatin1(entry))->trigger();
+}
+
+int liveObjects(QObject& root) {
+    return static_cast<int>(root.findChildren<QObject*>().size());
+}
+
+// Lets Qt delete what it has scheduled, such as a replaced menu bar.
+void settle() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+}  // namespace
+
+class CommandsTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void exit_asks_first_and_no_changes_nothing_data() {
+        QTest::addColumn<bool>("pressEnter");
+        QTest::newRow("No pressed") << false;
+        QTest::newRow("Enter takes the default, No") << true;
+    }
+    void exit_asks_first_and_no_changes_nothing() {
+        QFETCH(bool, pressEnter);
+        Game game;
+        game.answer("1");
+        const int answer = game.window.state().correctAnswer;
+        const QString verdict = game.caption("lblMessage");
+        if (!pressEnter) {
+            game.desk.boxes->answers = {vorlane::kNo};
+        }
+        game.window.findChild<QAbstractButton*>("cmdExit")->click();
+        QCOMPARE(game.desk.boxes->shown.size(), std::size_t{1});
+        const auto& asked = game.desk.boxes->shown.front();
+        QCOMPARE(asked.text, QString("Vuoi veramente lasciarmi  ?"));
+        QCOMPARE(asked.title, QString("Uscire dal programma"));
+        QCOMPARE(asked.flags, 0x124);
+        QCOMPARE(game.desk.end->ends, 0);
+        QVERIFY(game.window.isVisible());
+        QCOMPARE(game.window.state().correctAnswer, answer);
+        QCOMPARE(game.caption("lblMessage"), verdict);
+        QCOMPARE(game.caption("lblScore1"), QString("1"));
+        QCOMPARE(game.answerBox()->text(), QString("1"));
+    }
+
+    void exit_with_yes_says_goodbye_then_ends() {
+        Game game;
+        game.desk.boxes->answers = {vorlane::kYes};
+        int endsWhileFarewellOpen = -1;
+        game.desk.boxes->whileOpen = [&game, &endsWhileFarewellOpen] {
+            if (game.desk.boxes->shown.size() == 2) {
+                endsWhileFarewellOpen = game.desk.end->ends;
+            }
+        };
+        game.window.cmdExit_Click();
+        QCOMPARE(game.desk.boxes->shown.size(), std::size_t{2});
+        const auto& farewell = game.desk.boxes->shown.back();
+        QCOMPARE(farewell.text, QString("Ciao a presto "));
+        QCOMPARE(farewell.title, QString("Vorlane"));
+        QCOMPARE(farewell.flags, 0);
+        QCOMPARE(endsWhileFarewellOpen, 0);
+        QCOMPARE(game.desk.end->ends, 1);
+        QVERIFY(!game.window.isVisible());
+        QVERIFY(!game.window.findChild<QTimer*>("Timer1")->isActive());
+    }
+
+    void a_new_game_starts_from_the_design() {
+        Game game(scripted(drawsFor(4, 3, 2, 9)));
+        game.answer(game.rightAnswer());
+        game.answer("0");
+        const QPoint place = game.window.pos();
+        const QSize size = game.window.size();
+        game.window.move(place + QPoint(40, 30));
+        game.window.resize(size + QSize(100, 50));
+        const std::int16_t family = game.window.state().tripleFamily;
+        const std::int16_t type = game.window.state().problemType;
+        game.window.state().alarmTime = vorlane::TimeOfDay::at(6, 0, 0);
+
+        trigger(game, "new");
+        settle();
+
+        QCOMPARE(game.caption("lblScore"), QString("0"));
+        QCOMPARE(game.caption("lblScore1"), QString("0"));
+        QCOMPARE(game.caption("lblScore2"), QString("0"));
+        QCOMPARE(game.caption("lblMessage"), QString());
+        QCOMPARE(game.answerBox()->text(), QString());
+        QVERIFY(!game.control("cmdNext")->isEnabled());
+        QCOMPARE(game.focus(), game.answerBox());
+        QCOMPARE(game.window.pos(), place);
+        QCOMPARE(game.window.size(), size);
+        QCOMPARE(game.window.windowTitle(), QString("VORLANE QUADRANGOLARE REGOLARE"));
+        QVERIFY(game.window.isVisible());
+        QVERIFY(game.window.findChild<QTimer*>("Timer1")->isActive());
+        QVERIFY(std::get<std::string>(game.window.state().alarmTime).empty());
+        QCOMPARE(game.window.findChildren<QMenuBar*>().size(), 1);
+        QCOMPARE(game.window.state().tripleFamily, family);
+        QCOMPARE(game.window.state().problemType, type);
+    }
+
+    void the_reload_reseeds_from_the_last_problem() {
+        auto owned = std::make_unique<vorlane::ScriptedRandom>(drawsFor(4, 3, 2, 9));
+        vorlane::ScriptedRandom* random = owned.get();
+        Game game(std::move(owned));
+        trigger(game, "new");
+        std::vector<std::int32_t> reseeds;
+        for (const auto& call : random->calls()) {
+            if (call.call == vorlane::ScriptedRandom::Call::ReseedWith) {
+                reseeds.push_back(call.number);
+            }
+        }
+        // First problem: from 0, 0 and 0; after the reload: family 3, k 6, type 9.
+        QVERIFY((reseeds == std::vector<std::int32_t>{0, 0, 0, 3, 6, 9}));
+    }
+
+    void a_hundred_reloads_leave_no_objects_behind() {
+        Game game;
+        trigger(game, "new");
+        settle();
+        const int objects = liveObjects(game.window);
+        const auto windows = QApplication::topLevelWidgets().size();
+        for (int reload = 0; reload < 100; ++reload) {
+            trigger(game, "new");
+            settle();
+        }
+        QCOMPARE(liveObjects(game.window), objects);
+        QCOMPARE(QApplication::topLevelWidgets().size(), windows);
+    }
+
+    void the_calculator_is_the_first_one_found_data() {
+        QTest::addColumn<QStringList>("installed");
+        QTest::addColumn<QStringList>("refusing");
+        QTest::addColumn<QString>("started");
+        QTest::newRow("calc.exe comes first")
+            << QStringList{"xcalc", "calc.exe"} << QStringList{} << "/usr/bin/calc.exe";
+        QTest::newRow("the desktop's own") << QStringList{"kcalc", "gnome-calculator"}
+                                           << QStringList{} << "/usr/bin/gnome-calculator";
+        QTest::newRow("one that fails is passed over")
+            << QStringList{"gnome-calculator", "galculator"} << QStringList{"gnome-calculator"}
+            << "/usr/bin/galculator";
+    }
+    void the_calculator_is_the_first_one_found() {
+        QFETCH(QStringList, installed);
+        QFETCH(QStringList, refusing);
+        QFETCH(QString, started);
+        Game game;
+        game.desk.starter->installed = QSet<QString>(installed.begin(), installed.end());
+        game.desk.starter->refusing = QSet<QString>(refusing.begin(), refusing.end());
+        const QString title = game.caption("Label5");
+        const int answer = game.window.state().correctAnswer;
+        trigger(game, "calc");
+        QCOMPARE(game.desk.starter->started, QStringList{started});
+        QVERIFY(game.desk.boxes->shown.empty());
+        QCOMPARE(game.caption("Label5"), title);
+        QCOMPARE(game.window.state().correctAnswer, answer);
+    }
+
+    void no_calculator_is_said_in_italian() {
+        Game game;
+        const int answer = game.window.state().correctAnswer;
+        trigger(game, "calc");
+        QVERIFY(game.desk.starter->started.isEmpty());
+        QCOMPARE(game.desk.boxes->shown.size(), std::size_t{1});
+        QVERIFY(game.desk.boxes->shown[0].text.contains("calcolatrice"));
+        QCOMPARE(game.desk.boxes->shown[0].title, QString("Vorlane"));
+        QCOMPARE(game.window.state().correctAnswer, answer);
+        QCOMPARE(game.focus(), game.answerBox());
+    }
+
+    void the_caption_loses_its_blanks_only_in_the_normal_state_data() {
+        QTest::addColumn<int>("state");
+        QTest::addColumn<bool>("stripped");
+        QTest::newRow("normal") << int{Qt::WindowNoState} << true;
+        QTest::newRow("minimised") << int{Qt::WindowMinimized} << false;
+        QTest::newRow("maximised") << int{Qt::WindowMaximized} << false;
+    }
+    void the_caption_loses_its_blanks_only_in_the_normal_state() {
+        QFETCH(int, state);
+        QFETCH(bool, stripped);
+        Game game;
+        const QString title = "VORLANE QUADRANGOLARE REGOLARE";
+        const QString blanks = QString(79, ' ') + title;
+        game.window.setWindowTitle(blanks);
+        game.window.setWindowState(static_cast<Qt::WindowState>(state));
+        game.window.Form_Resize();
+        QCOMPARE(game.window.windowTitle(), stripped ? title : blanks);
+        game.window.setWindowState(Qt::WindowNoState);  // restored: a resize in the normal state
+        QCOMPARE(game.window.windowTitle(), title);
+    }
+
+    void a_resize_poses_no_problem() {
+        Game game;
+        const int answer = game.window.state().correctAnswer;
+        QTest::keyClicks(game.answerBox(), "12");
+        game.window.showMaximized();
+        game.window.showNormal();
+        game.window.resize(900, 700);
+        QCOMPARE(game.answerBox()->text(), QString("12"));
+        QCOMPARE(game.window.state().correctAnswer, answer);
+    }
+
+    // The real message box, closed by a timer as the pupil would close it.
+    void the_desktop_box_reads_in_italian_and_defaults_to_no() {
+        std::unique_ptr<vorlane::MessageBoxes> boxes = std::move(vorlane::desktopPlatform().boxes);
+        QStringList captions;
+        QString title;
+        QTimer::singleShot(0, [&captions, &title] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box != nullptr);
+            for (QAbstractButton* button : box->buttons()) {
+                captions << button->text();
+            }
+            title = box->windowTitle();
+            QCOMPARE(box->icon(), QMessageBox::Question);
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        const int answer =
+            boxes->show("Vuoi veramente lasciarmi  ?", 0x124, "Uscire dal programma");
+        QCOMPARE(answer, int{vorlane::kNo});
+        captions.sort();
+        QCOMPARE(captions, (QStringList{"No", "Sì"}));
+        QCOMPARE(title, QString("Uscire dal programma"));
+
+        QTimer::singleShot(0, [] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box != nullptr);
+            QCOMPARE(box->buttons().size(), 1);
+            QCOMPARE(box->buttons().front()->text(), QString("OK"));
+            QCOMPARE(box->windowTitle(), QString("Vorlane"));
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        QCOMPARE(boxes->show("Ciao a presto ", 0), int{vorlane::kOk});
+    }
+
+    void qt_speaks_italian_in_the_answer_box() {
+        Game game;
+        std::unique_ptr<QMenu> menu(game.answerBox()->createStandardContextMenu());
+        QStringList entries;
+        for (QAction* action : menu->actions()) {
+            entries << action->text();
+        }
+        QVERIFY2(entries.join('|').contains("Incolla"), qPrintable(entries.join('|')));
+    }
+};
+
+VORLANE_TEST_MAIN(CommandsTest)
+#include "test_commands.moc"

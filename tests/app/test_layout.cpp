@@ -1,0 +1,227 @@
+#include <QAbstractButton>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
+
+#include "controls.h"
+#include "form_builder.h"
+#include "game.h"
+#include "menus.h"
+
+namespace {
+
+QString nameOf(const vorlane::ui::ControlSpec& spec) {
+    return QString::fromUtf8(spec.name.data(), static_cast<qsizetype>(spec.name.size()));
+}
+
+QString qText(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The window as it is loaded, before it is shown and poses its first problem.
+class LoadedWindow {
+  public:
+    vorlane::ScriptedDesktop desk;
+    vorlane::Tavola window{std::move(desk.platform)};
+    QWidget* control(const QString& name) { return window.findChild<QWidget*>(name); }
+};
+
+}  // namespace
+
+class LayoutTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void every_control_stands_where_the_table_puts_it() {
+        LoadedWindow loaded;
+        int checked = 0;
+        for (const auto& spec : vorlane::ui::controls()) {
+            if (spec.kind == vorlane::ui::Kind::Timer) {
+                continue;
+            }
+            const QString name = nameOf(spec);
+            QWidget* widget = loaded.control(name);
+            QVERIFY2(widget != nullptr, qPrintable(name));
+            const QRect table(vorlane::pixels(spec.left), vorlane::pixels(spec.top),
+                              vorlane::pixels(spec.width), vorlane::pixels(spec.height));
+            const QRect place = widget->geometry();
+            const bool sized =
+                (spec.flags & vorlane::ui::kSizedToText) != 0 && !spec.caption.empty();
+            if (!sized) {
+                QCOMPARE(place, table);
+            } else if (spec.align == vorlane::ui::Align::Right) {
+                QCOMPARE(place.x() + place.width(), table.x() + table.width());
+            } else if (spec.align == vorlane::ui::Align::Centre) {
+                QVERIFY2(
+                    std::abs(2 * place.x() + place.width() - 2 * table.x() - table.width()) <= 1,
+                    qPrintable(name));
+            } else {
+                QCOMPARE(place.x(), table.x());
+            }
+            QCOMPARE(place.y(), table.y());
+            QCOMPARE(widget->isHidden(), (spec.flags & vorlane::ui::kHidden) != 0);
+            QCOMPARE(widget->isEnabled(), (spec.flags & vorlane::ui::kDisabled) == 0);
+            QCOMPARE(widget->toolTip(), qText(spec.tooltip));
+            if (!spec.font.family.empty()) {
+                QCOMPARE(widget->font().pixelSize(), vorlane::tableFont(spec.font).pixelSize());
+                QCOMPARE(widget->font().bold(), spec.font.bold);
+                QCOMPARE(widget->font().family(), qText(spec.font.family));
+            }
+            if (spec.kind == vorlane::ui::Kind::Label) {
+                QCOMPARE(qobject_cast<QLabel*>(widget)->text(), qText(spec.caption));
+                QCOMPARE(widget->focusPolicy(), Qt::NoFocus);
+            }
+            ++checked;
+        }
+        QCOMPARE(checked, 39);
+        QVERIFY(loaded.window.findChild<QTimer*>("Timer1")->isActive());
+        QCOMPARE(loaded.window.findChild<QTimer*>("Timer1")->interval(), 200);
+    }
+
+    // Figures worked out by hand from the design, so that a slip in the table shows.
+    void spot_checks_of_the_design_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("place");
+        QTest::addColumn<int>("fontPixels");
+        QTest::addColumn<QColor>("colour");
+        QTest::newRow("answer box")
+            << "txtAnswer" << QRect(587, 0, 289, 83) << 64 << QColor(0xFF, 0xFF, 0x00);
+        QTest::newRow("new problem") << "cmdNext" << QRect(40, 493, 121, 73) << 11 << QColor();
+        QTest::newRow("exit") << "cmdExit" << QRect(487, 493, 121, 73) << 11 << QColor();
+        QTest::newRow("equals") << "Label4" << QRect(567, 8, 41, 25) << 32
+                                << QColor(0x00, 0x00, 0xFF);
+        QTest::newRow("vertex K") << "Label19" << QRect(432, 320, 33, 33) << 24
+                                  << QColor(0xFF, 0x00, 0xFF);
+        QTest::newRow("unit of VO") << "Label2(0)" << QRect(240, 184, 41, 41) << 24 << QColor();
+        QTest::newRow("pyramid") << "Image4" << QRect(64, 40, 429, 336) << 0 << QColor();
+        QTest::newRow("triangle") << "Image2" << QRect(551, 160, 87, 176) << 0 << QColor();
+        QTest::newRow("score backdrop") << "Image3" << QRect(657, 80, 184, 383) << 0 << QColor();
+        QTest::newRow("stopwatch") << "Image1" << QRect(536, 64, 32, 32) << 0 << QColor();
+    }
+    void spot_checks_of_the_design() {
+        QFETCH(QString, name);
+        QFETCH(QRect, place);
+        QFETCH(int, fontPixels);
+        QFETCH(QColor, colour);
+        LoadedWindow loaded;
+        QWidget* widget = loaded.control(name);
+        QCOMPARE(widget->geometry(), place);
+        if (fontPixels > 0) {
+            QCOMPARE(widget->font().pixelSize(), fontPixels);
+        }
+        if (colour.isValid()) {
+            const auto role =
+                qobject_cast<QLineEdit*>(widget) ? QPalette::Text : QPalette::WindowText;
+            QCOMPARE(widget->palette().color(role), colour);
+        }
+    }
+
+    void colours_of_the_window_and_the_score() {
+        LoadedWindow loaded;
+        QCOMPARE(loaded.window.centralWidget()->palette().color(QPalette::Window),
+                 QColor(0xFF, 0xFF, 0x80));
+        QCOMPARE(loaded.control("txtAnswer")->palette().color(QPalette::Base),
+                 QColor(0x00, 0x00, 0xFF));
+        QCOMPARE(loaded.control("cmdNext")->palette().color(QPalette::Button),
+                 QColor(0x00, 0xFF, 0x00));
+        QCOMPARE(loaded.control("cmdExit")->palette().color(QPalette::Button),
+                 QColor(0x00, 0xFF, 0xFF));
+        QCOMPARE(loaded.control("Label6")->palette().color(QPalette::WindowText),
+                 QColor(0x00, 0xC0, 0x00));
+        auto* score = qobject_cast<QFrame*>(loaded.control("lblScore"));
+        QCOMPARE(score->frameWidth(), 2);
+        QCOMPARE(score->frameShadow(), QFrame::Sunken);
+        QVERIFY(!loaded.control("lblScore")->autoFillBackground());
+        QVERIFY(loaded.control("Label12")->autoFillBackground());  // opaque
+    }
+
+    void the_first_row_lies_on_top() {
+        LoadedWindow loaded;
+        QWidget* form = loaded.window.centralWidget();
+        const QObjectList& stack = form->children();  // bottom first
+        int above = static_cast<int>(stack.size());
+        for (const auto& spec : vorlane::ui::controls()) {
+            if (spec.kind == vorlane::ui::Kind::Timer) {
+                continue;
+            }
+            const auto at = static_cast<int>(stack.indexOf(loaded.control(nameOf(spec))));
+            QVERIFY2(at < above, qPrintable(nameOf(spec)));
+            above = at;
+        }
+    }
+
+    void the_answer_box_takes_six_characters_however_they_come() {
+        LoadedWindow loaded;
+        auto* box = qobject_cast<QLineEdit*>(loaded.control("txtAnswer"));
+        QCOMPARE(box->maxLength(), 6);
+        box->setText("1234567");
+        QCOMPARE(box->text(), QString("123456"));
+        box->clear();
+        box->insert("98765432");
+        QCOMPARE(box->text(), QString("987654"));
+    }
+
+    void the_menus_read_as_designed() {
+        LoadedWindow loaded;
+        QMenuBar* bar = loaded.window.menuBar();
+        const QList<QAction*> top = bar->actions();
+        const auto menus = vorlane::ui::menus();
+        QCOMPARE(top.size(), static_cast<qsizetype>(menus.size()));
+        QStringList names;
+        for (QAction* action : top) {
+            names << (action->menu() ? action->menu()->objectName() : action->objectName());
+        }
+        QCOMPARE(names, (QStringList{"sito", "Ciao", "posta", "new", "fcs", "calc"}));
+        QCOMPARE(top[3]->text(), QString("Nuovo gioco"));
+        QCOMPARE(top[5]->text(), QString("Calcolatrice"));
+        QMenu* formulas = bar->findChild<QMenu*>("fcs");
+        QCOMPARE(formulas->title(), QString("Formulario"));
+        QCOMPARE(formulas->actions().size(), 20);
+        QCOMPARE(formulas->actions().front()->objectName(), QString("nomen"));
+        QCOMPARE(formulas->actions().back()->text(),
+                 QString("Per calcolare le radici quadrate con la calcolatrice scientifica "
+                         "cliccare su    inv   e  su   x^2  "));
+        QCOMPARE(bar->findChild<QAction*>("per")->text(), QString("Per contattare gli autori "));
+        QVERIFY(bar->findChild<QAction*>("Tmer") != nullptr);
+        for (QAction* action : formulas->actions()) {
+            QVERIFY(!action->isCheckable());
+            QVERIFY(action->shortcut().isEmpty());
+        }
+    }
+
+    void a_formula_changes_nothing() {
+        Game game;
+        const QString title = game.caption("Label5");
+        const int answer = game.window.state().correctAnswer;
+        game.window.menuBar()->findChild<QAction*>("VBB")->trigger();
+        game.window.menuBar()->findChild<QAction*>("per")->trigger();
+        QCOMPARE(game.caption("Label5"), title);
+        QCOMPARE(game.window.state().correctAnswer, answer);
+        QVERIFY(game.desk.boxes->shown.empty());
+    }
+
+    void pointers_over_the_window_buttons_and_box() {
+        LoadedWindow loaded;
+        QWidget* form = loaded.window.centralWidget();
+        QCOMPARE(form->cursor().shape(), Qt::BitmapCursor);
+        QCOMPARE(loaded.control("Image4")->cursor().shape(), Qt::BitmapCursor);
+        QCOMPARE(loaded.control("Label5")->cursor().shape(), Qt::BitmapCursor);
+        QCOMPARE(loaded.control("cmdNext")->cursor().shape(), Qt::ArrowCursor);
+        QCOMPARE(loaded.control("cmdExit")->cursor().shape(), Qt::ArrowCursor);
+        QCOMPARE(loaded.control("txtAnswer")->cursor().shape(), Qt::IBeamCursor);
+    }
+
+    void buttons_show_their_picture_above_the_caption() {
+        LoadedWindow loaded;
+        auto* next = qobject_cast<QAbstractButton*>(loaded.control("cmdNext"));
+        QCOMPARE(next->text(), QString("&Nuovo calcolo"));
+        QCOMPARE(next->iconSize(), QSize(32, 32));
+        QVERIFY(!next->icon().isNull());
+        QCOMPARE(qobject_cast<QAbstractButton*>(loaded.control("cmdExit"))->text(),
+                 QString("E&xit"));
+        QVERIFY(!loaded.window.windowIcon().isNull());
+    }
+};
+
+VORLANE_TEST_MAIN(LayoutTest)
+#include "test_layout.moc"

@@ -1,0 +1,329 @@
+#include <QClipboard>
+
+#include "game.h"
+
+class PlayTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void the_first_problem_is_posed_at_start_up() {
+        Game game;
+        QVERIFY(game.window.state().correctAnswer > 0);
+        QVERIFY(game.window.state().problemType >= 1);
+        QCOMPARE(game.caption("lblScore"), QString("0"));
+        QCOMPARE(game.caption("lblScore1"), QString("0"));
+        QCOMPARE(game.caption("lblScore2"), QString("0"));
+        QCOMPARE(game.caption("lblMessage"), QString());
+        QCOMPARE(game.window.windowTitle(), QString("VORLANE QUADRANGOLARE REGOLARE"));
+        QVERIFY(!game.control("cmdNext")->isEnabled());
+        QCOMPARE(game.focus(), game.answerBox());
+        QVERIFY(game.caption("Label5") != QString("Ipotenusa"));
+    }
+
+    // Family 2 with k = 3 is (6, 8, 10); the type decides what is asked and shown.
+    void a_problem_shows_what_its_type_gives_data() {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QColor>("colour");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("letters");
+        QTest::addColumn<QString>("sentence");
+        QTest::addColumn<QString>("extra");
+        QTest::addColumn<int>("answer");
+        QTest::newRow("type 1") << 1 << "Altezza VO" << QColor(0, 255, 0) << "-/8cm/10cm"
+                                << "h 8 10"
+                                << ""
+                                << "" << 6;
+        QTest::newRow("type 3") << 3 << "Apotema VK" << QColor(0, 0, 255) << "6cm/8cm/-"
+                                << "6 8 a"
+                                << ""
+                                << "" << 10;
+        QTest::newRow("type 8") << 8 << "Raggio circonferenza inscritta OK" << QColor(255, 0, 255)
+                                << "-/-/10cm"
+                                << "h r 10"
+                                << "La superficie di base misura cmq "
+                                << "256" << 8;
+        QTest::newRow("type 20") << 20 << "Superficie laterale" << QColor(0, 0, 255) << "-/8cm/-"
+                                 << "h 8 a"
+                                 << "La superficie totale misura cmq  "
+                                 << "576" << 320;
+    }
+    void a_problem_shows_what_its_type_gives() {
+        QFETCH(int, type);
+        QFETCH(QString, title);
+        QFETCH(QColor, colour);
+        QFETCH(QString, shown);
+        QFETCH(QString, letters);
+        QFETCH(QString, sentence);
+        QFETCH(QString, extra);
+        QFETCH(int, answer);
+        Game game(scripted(drawsFor(3, 2, 0, type)));
+        QCOMPARE(game.caption("Label5"), title);
+        QCOMPARE(game.control("Label5")->palette().color(QPalette::WindowText), colour);
+        QStringList measures;
+        const char* const numbers[] = {"lblNum1", "lblNum2", "lblipo"};
+        const char* const units[] = {"Label2(0)", "Label2(1)", "Label2(2)"};
+        for (int i = 0; i < 3; ++i) {
+            QWidget* number = game.control(numbers[i]);
+            const bool unitShown = !game.control(units[i])->isHidden();
+            QCOMPARE(unitShown, !number->isHidden());
+            measures << (number->isHidden() ? QString("-") : game.caption(numbers[i]) + "cm");
+        }
+        QCOMPARE(measures.join('/'), shown);
+        QCOMPARE(
+            QStringList({game.caption("Label20"), game.caption("Label21"), game.caption("Label22")})
+                .join(' '),
+            letters);
+        QCOMPARE(game.caption("Label10"), sentence);
+        QCOMPARE(game.caption("Label11"), extra);
+        QCOMPARE(game.window.state().correctAnswer, answer);
+        QCOMPARE(game.caption("Label9"), QString("2"));
+        QCOMPARE(game.caption("Label12"), QString::number(type));
+    }
+
+    void labels_sized_to_text_keep_their_anchored_edge() {
+        Game game(scripted(drawsFor(3, 2, 0, 8)));
+        QWidget* title = game.control("Label5");
+        QWidget* sentence = game.control("Label10");
+        QCOMPARE(title->x() + title->width(), 8445 / 15);
+        QCOMPARE(sentence->x() + sentence->width(), 7430 / 15);
+        QWidget* height = game.control("lblNum1");
+        const int centreTwice = 2 * height->x() + height->width();
+        game.window.cmdNext_Click();
+        QCOMPARE(title->x() + title->width(), 8445 / 15);
+        QVERIFY(std::abs(2 * height->x() + height->width() - centreTwice) <= 1);
+        QVERIFY(sentence->width() >
+                QFontMetrics(sentence->font()).horizontalAdvance("La superficie"));
+    }
+
+    void the_right_answer_is_green_and_counted() {
+        Game game;
+        game.answer(game.rightAnswer());
+        QCOMPARE(game.caption("lblMessage"), QString("Esatto.OK!!!"));
+        QCOMPARE(game.control("lblMessage")->palette().color(QPalette::WindowText),
+                 QColor(0, 255, 0));
+        QCOMPARE(game.caption("lblScore"), QString("1"));
+        QCOMPARE(game.caption("lblScore1"), QString("0"));
+        QCOMPARE(game.caption("lblScore2"), QString("1"));
+        QVERIFY(game.control("cmdNext")->isEnabled());
+        QCOMPARE(game.focus(), game.control("cmdNext"));
+        QCOMPARE(game.answerBox()->text(), game.rightAnswer());  // stays until the next problem
+    }
+
+    void a_wrong_answer_shows_the_right_one_in_red() {
+        Game game(scripted(drawsFor(5, 1, 0, 2)));  // (11, 60, 61): the inradius, 60
+        game.answer("59");
+        QCOMPARE(game.caption("lblMessage"), QString("Sbagliato!! 60"));
+        QCOMPARE(game.control("lblMessage")->palette().color(QPalette::WindowText),
+                 QColor(255, 0, 0));
+        QCOMPARE(game.caption("lblScore"), QString("0"));
+        QCOMPARE(game.caption("lblScore1"), QString("1"));
+        QCOMPARE(game.caption("lblScore2"), QString("1"));
+    }
+
+    void two_enters_on_one_problem_both_count() {
+        Game game;
+        game.answer("0");
+        QTest::keyClick(game.answerBox(), Qt::Key_Backspace);
+        game.answer(game.rightAnswer());
+        QCOMPARE(game.caption("lblScore"), QString("1"));
+        QCOMPARE(game.caption("lblScore1"), QString("1"));
+        QCOMPARE(game.caption("lblScore2"), QString("2"));
+        QCOMPARE(game.caption("lblMessage"), QString("Esatto.OK!!!"));
+    }
+
+    void the_box_refuses_everything_but_digits_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("letters") << "a1b2"
+                                 << "12";
+        QTest::newRow("minus") << "-5"
+                               << "5";
+        QTest::newRow("point") << "2.5"
+                               << "25";
+        QTest::newRow("blank") << "1 2"
+                               << "12";
+        QTest::newRow("a seventh digit") << "1234567"
+                                         << "123456";
+    }
+    void the_box_refuses_everything_but_digits() {
+        QFETCH(QString, typed);
+        QFETCH(QString, kept);
+        Game game;
+        QTest::keyClicks(game.answerBox(), typed);
+        QCOMPARE(game.answerBox()->text(), kept);
+    }
+
+    void accented_letters_and_symbols_are_refused() {
+        Game game;
+        QLineEdit* box = game.answerBox();
+        QTest::keyClicks(box, "3");
+        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_Egrave, QStringLiteral("è"), {});
+        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QStringLiteral("€"), {});
+        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QStringLiteral("4x"), {});
+        QCOMPARE(box->text(), QString("3"));
+        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QStringLiteral("45"), {});
+        QCOMPARE(box->text(), QString("345"));
+    }
+
+    void backspace_and_the_arrows_edit_as_usual() {
+        Game game;
+        QLineEdit* box = game.answerBox();
+        QTest::keyClicks(box, "123");
+        QTest::keyClick(box, Qt::Key_Backspace);
+        QCOMPARE(box->text(), QString("12"));
+        QTest::keyClick(box, Qt::Key_Home);
+        QTest::keyClick(box, Qt::Key_Delete);
+        QCOMPARE(box->text(), QString("2"));
+        QTest::keyClick(box, Qt::Key_End);
+        QTest::keyClicks(box, "9");
+        QCOMPARE(box->text(), QString("29"));
+    }
+
+    void shortcuts_of_the_box_are_refused_data() {
+        QTest::addColumn<int>("key");
+        QTest::newRow("ctrl+v") << int{Qt::Key_V};
+        QTest::newRow("ctrl+x") << int{Qt::Key_X};
+        QTest::newRow("ctrl+a") << int{Qt::Key_A};
+        QTest::newRow("ctrl+z") << int{Qt::Key_Z};
+        QTest::newRow("ctrl+c") << int{Qt::Key_C};
+    }
+    void shortcuts_of_the_box_are_refused() {
+        QFETCH(int, key);
+        Game game;
+        QGuiApplication::clipboard()->setText("77");
+        QLineEdit* box = game.answerBox();
+        QTest::keyClicks(box, "45");
+        QTest::keyClick(box, static_cast<Qt::Key>(key), Qt::ControlModifier);
+        QCOMPARE(box->text(), QString("45"));
+        QVERIFY(!box->hasSelectedText());
+    }
+
+    void pasted_text_is_read_by_the_number_rule_data() {
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("inBox");
+        QTest::addColumn<int>("judgedAs");
+        QTest::newRow("stops at a letter") << "12abc"
+                                           << "12abc" << 12;
+        QTest::newRow("blank between") << "1 2"
+                                       << "1 2" << 12;
+        QTest::newRow("tie to even") << "2.5"
+                                     << "2.5" << 2;
+        QTest::newRow("other tie") << "3.5"
+                                   << "3.5" << 4;
+        QTest::newRow("exponent") << "1E3"
+                                  << "1E3" << 1000;
+        QTest::newRow("hexadecimal") << "&H10"
+                                     << "&H10" << 16;
+        QTest::newRow("only six characters") << "1234567"
+                                             << "123456" << 123456;
+    }
+    void pasted_text_is_read_by_the_number_rule() {
+        QFETCH(QString, pasted);
+        QFETCH(QString, inBox);
+        QFETCH(int, judgedAs);
+        Game game;
+        game.window.state().correctAnswer = judgedAs;
+        QGuiApplication::clipboard()->setText(pasted);
+        game.answerBox()->paste();  // as the box's context menu does
+        QCOMPARE(game.answerBox()->text(), inBox);
+        QTest::keyClick(game.answerBox(), Qt::Key_Return);
+        QCOMPARE(game.caption("lblMessage"), QString("Esatto.OK!!!"));
+    }
+
+    void a_pasted_number_past_32_bits_is_wrong_and_the_game_goes_on() {
+        Game game;
+        QGuiApplication::clipboard()->setText("1E12");
+        game.answerBox()->paste();
+        QTest::keyClick(game.answerBox(), Qt::Key_Return);
+        QCOMPARE(game.caption("lblMessage"), "Sbagliato!! " + game.rightAnswer());
+        QTest::keyClick(game.control("cmdNext"), Qt::Key_Return);
+        game.answer(game.rightAnswer());
+        QCOMPARE(game.caption("lblScore2"), QString("2"));
+    }
+
+    void counters_at_their_limit_stay_there() {
+        Game game;
+        game.window.state().rightCount = 32767;
+        game.window.state().wrongCount = 32767;
+        game.answer(game.rightAnswer());
+        QCOMPARE(game.caption("lblScore"), QString("32767"));
+        QCOMPARE(game.caption("lblScore2"), QString("32767"));
+        QTest::keyClick(game.answerBox(), Qt::Key_Return);  // the box still holds the answer
+        game.answerBox()->clear();
+        game.answer("0");
+        QCOMPARE(game.caption("lblScore1"), QString("32767"));
+        QCOMPARE(game.window.state().wrongCount, 32767);
+    }
+
+    void the_keyboard_alone_plays_the_game() {
+        Game game;
+        for (int problem = 0; problem < 5; ++problem) {
+            QCOMPARE(game.focus(), game.answerBox());
+            QTest::keyClicks(game.focus(), game.rightAnswer());
+            QTest::keyClick(game.focus(), Qt::Key_Return);
+            QCOMPARE(game.focus(), game.control("cmdNext"));
+            QTest::keyClick(game.focus(), Qt::Key_Return);
+            QCOMPARE(game.answerBox()->text(), QString());
+        }
+        QCOMPARE(game.caption("lblScore"), QString("5"));
+        QTest::keyClicks(game.focus(), game.rightAnswer());
+        QTest::keyClick(game.focus(), Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(game.caption("lblScore"), QString("6"));
+        QTest::keyClick(game.focus(), Qt::Key_Space);
+        QCOMPARE(game.focus(), game.answerBox());
+    }
+
+    void tab_walks_the_buttons_and_the_box() {
+        Game game;
+        game.answer(game.rightAnswer());
+        QCOMPARE(game.focus(), game.control("cmdNext"));
+        QTest::keyClick(game.focus(), Qt::Key_Tab);
+        QCOMPARE(game.focus(), game.answerBox());
+        QTest::keyClick(game.focus(), Qt::Key_Tab);
+        QCOMPARE(game.focus(), game.control("cmdExit"));
+        QTest::keyClick(game.focus(), Qt::Key_Tab);
+        QCOMPARE(game.focus(), game.control("cmdNext"));
+    }
+
+    void alt_n_poses_the_next_problem() {
+        Game game;
+        QVERIFY(QTest::qWaitForWindowActive(&game.window));  // access keys need an active window
+        game.answer(game.rightAnswer());
+        QTest::keyClick(game.focus(), Qt::Key_N, Qt::AltModifier);
+        QTRY_COMPARE(game.answerBox()->text(), QString());  // an access key clicks animated
+        QVERIFY(!game.control("cmdNext")->isEnabled());
+    }
+
+    void the_clock_label_stays_empty_and_nothing_rings() {
+        Game game;
+        for (int tick = 0; tick < 50; ++tick) {
+            game.window.Timer1_Timer();
+        }
+        QCOMPARE(game.caption("lblTime"), QString());
+        QCOMPARE(game.desk.beeper->beeps, 0);
+        QVERIFY(game.desk.boxes->shown.empty());
+    }
+
+    void the_timer_drives_the_clock() {
+        Game game;
+        game.window.state().alarmTime = vorlane::TimeOfDay::at(9, 0, 0);
+        QTRY_COMPARE(game.desk.beeper->beeps, 1);
+    }
+
+    void an_alarm_time_rings_once_through_the_window() {
+        Game game;
+        game.window.state().alarmTime = vorlane::TimeOfDay::at(10, 0, 0);
+        game.desk.clock->now = vorlane::TimeOfDay::at(10, 0, 5);
+        game.window.Timer1_Timer();
+        game.window.Timer1_Timer();
+        QCOMPARE(game.desk.beeper->beeps, 1);
+        QCOMPARE(game.desk.boxes->shown.size(), std::size_t{1});
+        QCOMPARE(game.desk.boxes->shown[0].text, QString("Sveglia alle 10:00:05"));
+        QCOMPARE(game.desk.boxes->shown[0].title, QString("Sveglia"));
+        QCOMPARE(game.desk.boxes->shown[0].flags, 0);
+    }
+};
+
+VORLANE_TEST_MAIN(PlayTest)
+#include "test_play.moc"
