@@ -129,6 +129,9 @@ void addWidget(const ui::ControlSpec& spec, QWidget& form) {
         widget->setGeometry(place);
     }
     widget->setToolTip(text(spec.tooltip));
+    if (!spec.accessibleName.empty()) {
+        widget->setAccessibleName(text(spec.accessibleName));
+    }
     widget->setAccessibleDescription(text(spec.description));
     widget->setEnabled((spec.flags & ui::kDisabled) == 0);
     widget->setVisible((spec.flags & ui::kHidden) == 0);

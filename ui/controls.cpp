@@ -35,6 +35,7 @@ constexpr ControlSpec kControls[] = {
      .tabIndex = 5,
      .limit = 6,
      .tooltip = "Inserisci il risultato e  premi il tasto  Invio",
+     .accessibleName = "Risposta",
      .description = "Casella della risposta: scrivi il numero e premi Invio"},
     {.name = "cmdNext",
      .kind = Kind::Button,
@@ -342,6 +343,7 @@ constexpr ControlSpec kControls[] = {
      .height = 480,
      .tooltip = "Clicca sotto di me per impostare il Timer",
      .art = {":/art/stopwatch.svg"},
+     .accessibleName = "Cronometro",
      .description = "Un cronometro d'argento"},
     {.name = "lblTime",
      .left = 14040,
@@ -402,6 +404,7 @@ constexpr ControlSpec kControls[] = {
      .width = 6435,
      .height = 5040,
      .art = {":/art/pyramid.svg"},
+     .accessibleName = "Piramide",
      .description = "La piramide quadrangolare regolare di base ABCD e vertice V, con "
                     "l'altezza VO, il raggio OK e l'apotema VK"},
     {.name = "Image2",
@@ -411,6 +414,7 @@ constexpr ControlSpec kControls[] = {
      .width = 1305,
      .height = 2640,
      .art = {":/art/triangle.svg"},
+     .accessibleName = "Triangolo VOK",
      .description = "Il triangolo rettangolo VOK: h l'altezza, r il raggio, a l'apotema"},
     {.name = "Image3",
      .kind = Kind::Picture,
@@ -420,7 +424,8 @@ constexpr ControlSpec kControls[] = {
      .height = 5745,
      .flags = kSingleBorder,
      .art = {":/art/half_pyramid.svg"},
-     .description = "Il punteggio"},
+     .accessibleName = "Punteggio",
+     .description = "Lo sfondo del punteggio: mezza piramide"},
 };
 
 }  // namespace

@@ -50,7 +50,9 @@ struct ControlSpec {
     // Resource names of the pictures: a picture's own; a button's normal, pressed and
     // disabled faces.
     std::array<std::string_view, 3> art{};
-    std::string_view description;  // what a screen reader says the control is for
+    // What a screen reader calls a control that has no text of its own, and what it is for.
+    std::string_view accessibleName;
+    std::string_view description;
 };
 
 std::span<const ControlSpec> controls();

@@ -199,6 +199,20 @@ class CommandsTest : public QObject {
         QCOMPARE(game.window.windowTitle(), title);
     }
 
+    void coming_back_to_the_window_poses_no_problem() {
+        Game game;
+        QTest::keyClicks(game.answerBox(), "7");
+        const int answer = game.window.state().correctAnswer;
+        QEvent deactivate(QEvent::WindowDeactivate);
+        QEvent activate(QEvent::WindowActivate);
+        QApplication::sendEvent(&game.window, &deactivate);
+        QApplication::sendEvent(&game.window, &activate);
+        game.window.hide();  // minimised to the taskbar and back
+        game.window.show();
+        QCOMPARE(game.answerBox()->text(), QString("7"));
+        QCOMPARE(game.window.state().correctAnswer, answer);
+    }
+
     void a_resize_poses_no_problem() {
         Game game;
         const int answer = game.window.state().correctAnswer;

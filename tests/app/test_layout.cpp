@@ -211,6 +211,48 @@ class LayoutTest : public QObject {
         QCOMPARE(loaded.control("txtAnswer")->cursor().shape(), Qt::IBeamCursor);
     }
 
+    void the_designs_fonts_fall_back_to_liberation_data() {
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("Arial") << "Arial"
+                               << "Liberation Sans";
+        QTest::newRow("MS Sans Serif") << "MS Sans Serif"
+                                       << "Liberation Sans";
+        QTest::newRow("Times New Roman") << "Times New Roman"
+                                         << "Liberation Serif";
+    }
+    void the_designs_fonts_fall_back_to_liberation() {
+        QFETCH(QString, family);
+        QFETCH(QString, shown);
+        QCOMPARE(QFontInfo(QFont(family)).family(), shown);
+    }
+
+    void the_new_problem_button_changes_face_when_pressed() {
+        LoadedWindow loaded;
+        auto* next = qobject_cast<QAbstractButton*>(loaded.control("cmdNext"));
+        next->setEnabled(true);
+        const qint64 normal = next->icon().cacheKey();
+        next->setDown(true);
+        emit next->pressed();
+        const qint64 pressed = next->icon().cacheKey();
+        emit next->released();
+        QVERIFY(pressed != normal);
+        QCOMPARE(next->icon().cacheKey(), normal);
+        const QImage enabledFace = next->icon().pixmap(32, 32, QIcon::Normal).toImage();
+        const QImage disabledFace = next->icon().pixmap(32, 32, QIcon::Disabled).toImage();
+        QVERIFY(enabledFace != disabledFace);
+    }
+
+    void controls_without_text_have_italian_names_for_screen_readers() {
+        LoadedWindow loaded;
+        for (const char* name : {"txtAnswer", "Image1", "Image2", "Image3", "Image4"}) {
+            QWidget* widget = loaded.control(name);
+            QVERIFY2(!widget->accessibleName().isEmpty(), name);
+            QVERIFY2(!widget->accessibleDescription().isEmpty(), name);
+        }
+        QCOMPARE(loaded.control("Image4")->accessibleName(), QString("Piramide"));
+    }
+
     void buttons_show_their_picture_above_the_caption() {
         LoadedWindow loaded;
         auto* next = qobject_cast<QAbstractButton*>(loaded.control("cmdNext"));
