@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
-#include <ranges>
 #include <stdexcept>
 
 #include "menus.h"
@@ -165,13 +164,13 @@ QColor qtColour(Rgb rgb) {
 
 void buildControls(QWidget& form) {
     const auto table = ui::controls();
-    for (const ui::ControlSpec& spec : std::views::reverse(table)) {
+    std::for_each(table.rbegin(), table.rend(), [&form](const ui::ControlSpec& spec) {
         if (spec.kind == ui::Kind::Timer) {
             addTimer(spec, form);
         } else {
             addWidget(spec, form);
         }
-    }
+    });
     std::map<int, QWidget*> byTabIndex;
     for (const ui::ControlSpec& spec : table) {
         if (spec.kind == ui::Kind::Button || spec.kind == ui::Kind::TextBox) {

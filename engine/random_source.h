@@ -59,7 +59,7 @@ class ScriptedRandom final : public RandomSource {
     void reseedFromClock() override;
     void reseedWith(std::int32_t number) override;
 
-    const std::vector<Record>& calls() const { return calls_; }
+    [[nodiscard]] const std::vector<Record>& calls() const { return calls_; }
     void setDraws(std::vector<float> draws);
 
   private:

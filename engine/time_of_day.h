@@ -13,6 +13,7 @@ struct TimeOfDay {
     static constexpr TimeOfDay at(int hours, int minutes, int seconds) {
         return TimeOfDay{(hours * 60 + minutes) * 60 + seconds};
     }
+    // NOLINTNEXTLINE(modernize-use-nullptr): clang-tidy 14 misreads a defaulted <=>
     auto operator<=>(const TimeOfDay&) const = default;
 };
 
