@@ -76,6 +76,13 @@ class CommandsTest : public QObject {
         QVERIFY(!game.window.findChild<QTimer*>("Timer1")->isActive());
     }
 
+    void closing_the_frame_asks_nothing() {
+        Game game;
+        QVERIFY(game.window.close());
+        QVERIFY(game.desk.boxes->shown.empty());
+        QVERIFY(!game.window.isVisible());
+    }
+
     void a_new_game_starts_from_the_design() {
         Game game(scripted(drawsFor(4, 3, 2, 9)));
         game.answer(game.rightAnswer());
