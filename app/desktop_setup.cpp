@@ -31,6 +31,8 @@ bool prepareDesktop(QApplication& app, const QString& translations) {
 
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setApplicationName(QStringLiteral("vorlane"));
+    // Lets the desktop match the window to its menu entry and icon.
+    QApplication::setDesktopFileName(QStringLiteral("org.vorlane.vorlane"));
     QApplication::setWindowIcon(QIcon(QString::fromUtf8(ui::kWindowIcon.data())));
     return translated;
 }

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Builds the Debian package from a build tree, unpacks it into a scratch root and starts the
+# unpacked program: offscreen first, then in a real X server where its window must show.
+# Usage: deb_installs.sh BUILD_DIR
+set -euo pipefail
+build=$1
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+cpack --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1 ||
+    { cat "$work/cpack.log"; exit 1; }
+deb=$(ls "$work"/out/vorlane_*.deb)
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "Depends: $depends"
+for needed in libqt6widgets6 libqt6svg6 libqt6gui6 libqt6core6 qt6-qpa-plugins \
+              fonts-liberation2 qt6-translations-l10n; do
+    [[ $depends == *"$needed"* ]] || { echo "FAIL: the package does not depend on $needed"; exit 1; }
+done
+
+dpkg -x "$deb" "$work/root"
+for file in usr/bin/vorlane usr/share/applications/org.vorlane.vorlane.desktop \
+            usr/share/metainfo/org.vorlane.vorlane.metainfo.xml \
+            usr/share/icons/hicolor/scalable/apps/org.vorlane.vorlane.svg; do
+    [[ -f $work/root/$file ]] || { echo "FAIL: the package lacks /$file"; exit 1; }
+done
+
+mkdir -m 700 "$work/runtime"
+status=0
+XDG_RUNTIME_DIR=$work/runtime QT_QPA_PLATFORM=offscreen timeout 3 "$work/root/usr/bin/vorlane" ||
+    status=$?
+[[ $status -eq 124 ]] || { echo "FAIL: the unpacked program ended by itself ($status)"; exit 1; }
+
+"$here/window_on_screen.sh" "$work/root/usr/bin/vorlane"

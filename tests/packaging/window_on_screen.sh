@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# Starts the game in a real X server, waits for its window by its title, takes a screenshot and
+# checks on the pixels that the window shows its background, its pictures and its answer box
+# where the layout puts them.
+# Usage: window_on_screen.sh BINARY [SCREENSHOT.png]
+set -euo pipefail
+binary=$1
+shot=${2:-}
+work=$(mktemp -d)
+trap 'kill "${game:-}" "${server:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
+
+# The server picks a free display and writes its number once it is ready.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+server=$!
+for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.1; done
+export DISPLAY=:$(cat "$work/display")
+
+mkdir -m 700 "$work/runtime"
+XDG_RUNTIME_DIR=$work/runtime QT_QPA_PLATFORM=xcb "$binary" >"$work/game.log" 2>&1 &
+game=$!
+title='^VORLANE QUADRANGOLARE REGOLARE$'
+window=$(timeout 20 xdotool search --sync --onlyvisible --name "$title" | head -n 1)
+[[ -n $window ]] || { echo "no window titled VORLANE QUADRANGOLARE REGOLARE"; exit 1; }
+sleep 1  # the first paint
+eval "$(xdotool getwindowgeometry --shell "$window")"  # X, Y, WIDTH, HEIGHT
+import -window root "$work/screen.png"
+
+pixel() { convert "$work/screen.png" -format "%[hex:p{$1,$2}]" info: | cut -c1-6; }
+failures=0
+expect() {  # what x y colour...
+    local got
+    got=$(pixel "$2" "$3")
+    for colour in "${@:4}"; do [[ $got == "$colour" ]] && return 0; done
+    echo "FAIL: $1 at ($2, $3) is #$got, not #${4}"
+    failures=$((failures + 1))
+}
+
+# The client area starts below the menu bar: the first row of the background.
+top=$Y
+while [[ $(pixel $((X + 5)) "$top") != FFFF80 && $top -lt $((Y + 60)) ]]; do top=$((top + 1)); done
+left=$X
+echo "window $WIDTH x $HEIGHT at ($X, $Y); client area from y = $top"
+
+expect "the background at a free spot" $((left + 20)) $((top + 300)) FFFF80
+expect "the background right of the exit button" $((left + 640)) $((top + 540)) FFFF80
+expect "the answer box" $((left + 600)) $((top + 60)) 0000FF
+expect "the pyramid's left face" $((left + 64 + 90)) $((top + 40 + 250)) 00CCFE
+expect "the pyramid's inner triangle" $((left + 64 + 235)) $((top + 40 + 240)) FE00FE FF00FF
+expect "the pyramid's background corner" $((left + 64 + 5)) $((top + 40 + 5)) FFFF80
+expect "the triangle picture" $((left + 551 + 10)) $((top + 160 + 150)) FE00FE FF00FF
+expect "the score backdrop" $((left + 657 + 20)) $((top + 80 + 60)) FFFFFF
+
+blues=$(convert "$work/screen.png" -crop "429x336+$((left + 64))+$((top + 40))" -unique-colors txt:- |
+        grep -ciE '#(00CCFE|00FEFE|00E5FE|0080FE|0066FE)' || true)
+[[ $blues -ge 4 ]] || { echo "FAIL: only $blues of the pyramid's blues"; failures=$((failures + 1)); }
+
+if [[ -n $shot ]]; then
+    # A game in play: an answer typed and judged.
+    xdotool windowfocus --sync "$window" 2>/dev/null || true
+    xdotool mousemove $((X + 300)) $((Y + 520)) type --delay 80 "12"
+    xdotool key Return
+    sleep 0.5
+    import -window root "$work/screen.png"
+    convert "$work/screen.png" -crop "${WIDTH}x$((top - Y + 568))+$X+$Y" +repage "$shot"
+fi
+kill -0 "$game" || { echo "FAIL: the game has ended"; failures=$((failures + 1)); }
+[[ $failures -eq 0 ]] && echo "the window is on screen as designed"
+exit $failures
