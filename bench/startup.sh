@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# Starts the game and the floor program each N times under one virtual X server and reports,
+# side by side, the median and range of: the time from the process's start to its window on
+# screen (the game poses its first problem before the window maps); resident memory (VmRSS,
+# VmHWM) after 2 s; CPU time used in 10 s of idling with the timer running.
+# Usage: bench/startup.sh [N] [BUILD_DIR]   (a release build: cmake --preset release && ...)
+set -euo pipefail
+runs=${1:-10}
+build=${2:-build/release}
+game=$build/app/vorlane
+floor=$build/bench/vorlane_floor
+work=$(mktemp -d)
+trap 'kill "${server:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+server=$!
+for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.1; done
+export DISPLAY=:$(cat "$work/display") QT_QPA_PLATFORM=xcb
+mkdir -m 700 "$work/runtime"
+export XDG_RUNTIME_DIR=$work/runtime
+ticks=$(getconf CLK_TCK)
+
+now_ms() { echo $(($(date +%s%N) / 1000000)); }
+cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+status_kib() { awk -v key="$2:" '$1 == key {print $2}' "/proc/$1/status"; }
+
+# One run: prints "startup_ms rss_kib hwm_kib cpu_ms".
+measure() {
+    local binary=$1 title=$2 start pid shown
+    start=$(now_ms)
+    "$binary" >>"$work/programs.log" 2>&1 &
+    pid=$!
+    until xdotool search --onlyvisible --name "$title" >/dev/null 2>&1; do
+        kill -0 "$pid" 2>/dev/null && (($(now_ms) - start < 30000)) ||
+            { echo "$binary showed no window" >&2; cat "$work/programs.log" >&2; exit 1; }
+        sleep 0.02
+    done
+    shown=$(now_ms)
+    sleep 2
+    local rss hwm before after
+    rss=$(status_kib "$pid" VmRSS)
+    hwm=$(status_kib "$pid" VmHWM)
+    before=$(cpu_ticks "$pid")
+    sleep 10
+    after=$(cpu_ticks "$pid")
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
+    echo "$((shown - start)) $rss $hwm $(((after - before) * 1000 / ticks))"
+}
+
+for ((run = 1; run <= runs; ++run)); do
+    measure "$game" '^VORLANE QUADRANGOLARE REGOLARE$' >>"$work/game"
+    measure "$floor" '^FLOOR$' >>"$work/floor"
+done
+
+# Median and range of column $2 of file $1.
+summary() { cut -d' ' -f"$2" "$1" | sort -n | awk '{v[NR] = $1} END {
+    m = NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2
+    printf "%s %s %s", m, v[1], v[NR]}'; }
+
+printf '%-26s %22s %22s %8s\n' "$runs runs each" "vorlane median [range]" "floor median [range]" "ratio"
+column=1
+for what in "start-up to window (ms)" "VmRSS after 2 s (KiB)" "VmHWM after 2 s (KiB)" \
+            "CPU in 10 s idle (ms)"; do
+    read -r gm glo ghi <<<"$(summary "$work/game" $column)"
+    read -r fm flo fhi <<<"$(summary "$work/floor" $column)"
+    ratio=$(awk -v g="$gm" -v f="$fm" 'BEGIN {print (f > 0 ? sprintf("%.2f", g / f) : "-")}')
+    printf '%-26s %22s %22s %8s\n' "$what" "$gm [$glo-$ghi]" "$fm [$flo-$fhi]" "$ratio"
+    column=$((column + 1))
+done
