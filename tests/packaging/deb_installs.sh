@@ -24,6 +24,8 @@ for file in usr/bin/vorlane usr/share/applications/org.vorlane.vorlane.desktop \
             usr/share/icons/hicolor/scalable/apps/org.vorlane.vorlane.svg; do
     [[ -f $work/root/$file ]] || { echo "FAIL: the package lacks /$file"; exit 1; }
 done
+# The software centre finds the page's menu entry only under the name its launchable gives.
+appstreamcli validate-tree --no-net "$work/root/usr"
 
 mkdir -m 700 "$work/runtime"
 status=0

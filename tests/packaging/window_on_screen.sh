@@ -19,8 +19,12 @@ mkdir -m 700 "$work/runtime"
 XDG_RUNTIME_DIR=$work/runtime QT_QPA_PLATFORM=xcb "$binary" >"$work/game.log" 2>&1 &
 game=$!
 title='^VORLANE QUADRANGOLARE REGOLARE$'
-window=$(timeout 20 xdotool search --sync --onlyvisible --name "$title" | head -n 1)
-[[ -n $window ]] || { echo "no window titled VORLANE QUADRANGOLARE REGOLARE"; exit 1; }
+window=$(timeout 20 xdotool search --sync --onlyvisible --name "$title" | head -n 1 || true)
+[[ -n $window ]] || {
+    echo "FAIL: no window titled VORLANE QUADRANGOLARE REGOLARE within 20 s"
+    cat "$work/game.log"
+    exit 1
+}
 sleep 1  # the first paint
 eval "$(xdotool getwindowgeometry --shell "$window")"  # X, Y, WIDTH, HEIGHT
 import -window root "$work/screen.png"
@@ -39,7 +43,12 @@ expect() {  # what x y colour...
 top=$Y
 while [[ $(pixel $((X + 5)) "$top") != FFFF80 && $top -lt $((Y + 60)) ]]; do top=$((top + 1)); done
 left=$X
-echo "window $WIDTH x $HEIGHT at ($X, $Y); client area from y = $top"
+menu=$((top - Y))
+echo "window $WIDTH x $HEIGHT at ($X, $Y); menu bar $menu high, client area from y = $top"
+if [[ $menu -le 0 || $WIDTH -ne 794 || $((HEIGHT - menu)) -ne 568 ]]; then
+    echo "FAIL: the client area is $WIDTH x $((HEIGHT - menu)) below the menu bar, not 794 x 568"
+    failures=$((failures + 1))
+fi
 
 expect "the background at a free spot" $((left + 20)) $((top + 300)) FFFF80
 expect "the background right of the exit button" $((left + 640)) $((top + 540)) FFFF80
