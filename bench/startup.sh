@@ -50,7 +50,7 @@ measure() {
 
 for ((run = 1; run <= runs; ++run)); do
     measure "$game" '^VORLANE QUADRANGOLARE REGOLARE$' >>"$work/game"
-    measure "$floor" '^FLOOR$' >>"$work/floor"
+    measure "$floor" '^VORLANE PAVIMENTO$' >>"$work/floor"
 done
 
 # Median and range of column $2 of file $1.
@@ -58,13 +58,15 @@ summary() { cut -d' ' -f"$2" "$1" | sort -n | awk '{v[NR] = $1} END {
     m = NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2
     printf "%s %s %s", m, v[1], v[NR]}'; }
 
-printf '%-26s %22s %22s %8s\n' "$runs runs each" "vorlane median [range]" "floor median [range]" "ratio"
+printf '%-26s %24s %24s %7s %9s\n' "$runs runs each" "vorlane median [range]" "floor median [range]" \
+    "ratio" "vorlane-floor"
 column=1
 for what in "start-up to window (ms)" "VmRSS after 2 s (KiB)" "VmHWM after 2 s (KiB)" \
             "CPU in 10 s idle (ms)"; do
     read -r gm glo ghi <<<"$(summary "$work/game" $column)"
     read -r fm flo fhi <<<"$(summary "$work/floor" $column)"
     ratio=$(awk -v g="$gm" -v f="$fm" 'BEGIN {print (f > 0 ? sprintf("%.2f", g / f) : "-")}')
-    printf '%-26s %22s %22s %8s\n' "$what" "$gm [$glo-$ghi]" "$fm [$flo-$fhi]" "$ratio"
+    printf '%-26s %24s %24s %7s %9s\n' "$what" "$gm [$glo-$ghi]" "$fm [$flo-$fhi]" "$ratio" \
+        "$(awk -v g="$gm" -v f="$fm" 'BEGIN {print g - f}')"
     column=$((column + 1))
 done
