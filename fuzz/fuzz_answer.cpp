@@ -39,17 +39,27 @@ void requireSameAsStrtod(const std::string& kept, double number) {
     require(number == expected || (underflow && number == 0.0));
 }
 
+// The radix an "&" prefix names, 0 for a prefix the rule does not know.
+int radixOf(char letter) {
+    if (letter == 'H' || letter == 'h') {
+        return 16;
+    }
+    if (letter == 'O' || letter == 'o') {
+        return 8;
+    }
+    return 0;
+}
+
 // Few enough hex or octal digits for a double to hold them exactly: strtoull must agree.
 void requireSameAsStrtoull(const std::string& kept, double number) {
-    const int radix = (kept[1] == 'H' || kept[1] == 'h')   ? 16
-                      : (kept[1] == 'O' || kept[1] == 'o') ? 8
-                                                           : 0;
+    const int radix = radixOf(kept[1]);
     if (radix == 0) {
         require(number == 0.0);
         return;
     }
-    const std::string digits = kept.substr(
-        2, kept.find_first_not_of(radix == 16 ? "0123456789abcdefABCDEF" : "01234567", 2) - 2);
+    const std::size_t end =
+        kept.find_first_not_of(radix == 16 ? "0123456789abcdefABCDEF" : "01234567", 2);
+    const std::string digits = kept.substr(2, end == std::string::npos ? end : end - 2);
     if (digits.size() <= 13) {
         require(number == static_cast<double>(std::strtoull(digits.c_str(), nullptr, radix)));
     }

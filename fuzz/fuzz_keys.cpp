@@ -2,6 +2,7 @@
 // decides what reaches it, Enter judges what it holds. Input: the expected answer (4 bytes)
 // and the two counters (2 bytes each, sign bit dropped), then 16-bit character codes, each
 // little-endian and signed like the codes the window hands to the filter.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
