@@ -79,10 +79,7 @@ void requireRounded(double number, std::optional<std::int32_t> typed) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     vorlane::fuzz::FuzzInput input(data, size);
-    vorlane::WindowState state;
-    state.correctAnswer = input.int32();
-    state.rightCount = static_cast<std::int16_t>(input.int16() & 0x7FFF);
-    state.wrongCount = static_cast<std::int16_t>(input.int16() & 0x7FFF);
+    vorlane::WindowState state = vorlane::fuzz::gameFrom(input);
     const std::string_view text = input.rest();
 
     const double number = vorlane::numberFromText(text);

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "window_state.h"
+
 namespace vorlane::fuzz {
 
 // Reads a fuzzer's bytes front to back; past the end every number reads as 0, so that even
@@ -36,5 +38,15 @@ class FuzzInput {
     std::size_t size_;
     std::size_t at_ = 0;
 };
+
+// Every input opens with the game it is played in: the expected answer (4 bytes), then the
+// right and wrong counters (2 bytes each, the sign bit dropped so that they start valid).
+inline WindowState gameFrom(FuzzInput& input) {
+    WindowState state;
+    state.correctAnswer = input.int32();
+    state.rightCount = static_cast<std::int16_t>(input.int16() & 0x7FFF);
+    state.wrongCount = static_cast<std::int16_t>(input.int16() & 0x7FFF);
+    return state;
+}
 
 }  // namespace vorlane::fuzz

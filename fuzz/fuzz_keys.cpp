@@ -62,10 +62,7 @@ void enter(vorlane::WindowState& state, const std::string& box) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     vorlane::fuzz::FuzzInput input(data, size);
-    vorlane::WindowState state;
-    state.correctAnswer = input.int32();
-    state.rightCount = static_cast<std::int16_t>(input.int16() & 0x7FFF);
-    state.wrongCount = static_cast<std::int16_t>(input.int16() & 0x7FFF);
+    vorlane::WindowState state = vorlane::fuzz::gameFrom(input);
 
     std::string box;
     while (!input.empty()) {
