@@ -1,27 +1,23 @@
 #include "form_builder.h"
 
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QTimer>
 
 #include <algorithm>
-#include <cmath>
 #include <map>
 #include <stdexcept>
 
-#include "menus.h"
+#include "controls.h"
+#include "design_units.h"
 #include "picture.h"
 #include "picture_button.h"
 #include "table_label.h"
+#include "table_text.h"
 
 namespace vorlane {
 
 namespace {
-
-QString text(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
 
 Qt::Alignment alignmentOf(ui::Align align) {
     switch (align) {
@@ -46,7 +42,7 @@ void setColour(QWidget& widget, QPalette::ColorRole role, const std::optional<Rg
 QWidget* labelFor(const ui::ControlSpec& spec, QWidget& form) {
     auto* label = new TableLabel((spec.flags & ui::kSizedToText) != 0, &form);
     label->setAlignment(alignmentOf(spec.align));
-    label->setText(text(spec.caption));
+    label->setText(uiText(spec.caption));
     setColour(*label, QPalette::WindowText, spec.textColour);
     if ((spec.flags & ui::kTransparent) == 0) {
         // An opaque label is filled with the desktop's face colour.
@@ -64,7 +60,7 @@ QWidget* labelFor(const ui::ControlSpec& spec, QWidget& form) {
 }
 
 QWidget* pictureFor(const ui::ControlSpec& spec, QWidget& form) {
-    auto* picture = new Picture(text(spec.art[0]), &form);
+    auto* picture = new Picture(uiText(spec.art[0]), &form);
     if ((spec.flags & ui::kSingleBorder) != 0) {
         picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         picture->setLineWidth(2);
@@ -77,9 +73,10 @@ QWidget* buttonFor(const ui::ControlSpec& spec, QWidget& form) {
     if (spec.art[0].empty()) {
         button = new QPushButton(&form);
     } else {
-        button = new PictureButton(text(spec.art[0]), text(spec.art[1]), text(spec.art[2]), &form);
+        button =
+            new PictureButton(uiText(spec.art[0]), uiText(spec.art[1]), uiText(spec.art[2]), &form);
     }
-    button->setText(text(spec.caption));
+    button->setText(uiText(spec.caption));
     setColour(*button, QPalette::Button, spec.background);
     return button;
 }
@@ -110,14 +107,14 @@ QWidget* widgetFor(const ui::ControlSpec& spec, QWidget& form) {
 
 void addTimer(const ui::ControlSpec& spec, QWidget& form) {
     auto* timer = new QTimer(&form);
-    timer->setObjectName(text(spec.name));
+    timer->setObjectName(uiText(spec.name));
     timer->setInterval(spec.limit);
     timer->start();
 }
 
-void addWidget(const ui::ControlSpec& spec, QWidget& form) {
+QWidget* addWidget(const ui::ControlSpec& spec, QWidget& form) {
     QWidget* widget = widgetFor(spec, form);
-    widget->setObjectName(text(spec.name));
+    widget->setObjectName(uiText(spec.name));
     if (!spec.font.family.empty()) {
         widget->setFont(tableFont(spec.font));
     }
@@ -127,56 +124,31 @@ void addWidget(const ui::ControlSpec& spec, QWidget& form) {
     } else {
         widget->setGeometry(place);
     }
-    widget->setToolTip(text(spec.tooltip));
+    widget->setToolTip(uiText(spec.tooltip));
     if (!spec.accessibleName.empty()) {
-        widget->setAccessibleName(text(spec.accessibleName));
+        widget->setAccessibleName(uiText(spec.accessibleName));
     }
-    widget->setAccessibleDescription(text(spec.description));
+    widget->setAccessibleDescription(uiText(spec.description));
     widget->setEnabled((spec.flags & ui::kDisabled) == 0);
     widget->setVisible((spec.flags & ui::kHidden) == 0);
-}
-
-template <typename T>
-T* named(QWidget& form, const char* name) {
-    auto* found = form.findChild<T*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
-    if (found == nullptr) {
-        throw std::logic_error(std::string("the form has no control ") + name);
-    }
-    return found;
+    return widget;
 }
 
 }  // namespace
 
-int pixels(ui::Twips twips) {
-    return static_cast<int>(std::lround(twips / 15.0));
-}
-
-QFont tableFont(const ui::FontSpec& spec) {
-    QFont font(text(spec.family));
-    font.setPixelSize(static_cast<int>(std::lround(spec.points * 4.0 / 3.0)));
-    font.setBold(spec.bold);
-    return font;
-}
-
-QColor qtColour(Rgb rgb) {
-    return {rgb.red, rgb.green, rgb.blue};
-}
-
 void buildControls(QWidget& form) {
     const auto table = ui::controls();
-    std::for_each(table.rbegin(), table.rend(), [&form](const ui::ControlSpec& spec) {
+    std::map<int, QWidget*> byTabIndex;
+    std::for_each(table.rbegin(), table.rend(), [&form, &byTabIndex](const ui::ControlSpec& spec) {
         if (spec.kind == ui::Kind::Timer) {
             addTimer(spec, form);
-        } else {
-            addWidget(spec, form);
+            return;
+        }
+        QWidget* widget = addWidget(spec, form);
+        if (spec.kind == ui::Kind::Button || spec.kind == ui::Kind::TextBox) {
+            byTabIndex[spec.tabIndex] = widget;
         }
     });
-    std::map<int, QWidget*> byTabIndex;
-    for (const ui::ControlSpec& spec : table) {
-        if (spec.kind == ui::Kind::Button || spec.kind == ui::Kind::TextBox) {
-            byTabIndex[spec.tabIndex] = named<QWidget>(form, spec.name.data());
-        }
-    }
     QWidget* previous = nullptr;
     for (const auto& [index, widget] : byTabIndex) {
         if (previous != nullptr) {
@@ -184,49 +156,6 @@ void buildControls(QWidget& form) {
         }
         previous = widget;
     }
-}
-
-void buildMenus(QMenuBar& bar) {
-    for (const ui::MenuSpec& spec : ui::menus()) {
-        if (spec.entries.empty()) {
-            QAction* command = bar.addAction(text(spec.caption));
-            command->setObjectName(text(spec.name));
-            continue;
-        }
-        QMenu* menu = bar.addMenu(text(spec.caption));
-        menu->setObjectName(text(spec.name));
-        for (const ui::MenuEntry& entry : spec.entries) {
-            menu->addAction(text(entry.caption))->setObjectName(text(entry.name));
-        }
-    }
-}
-
-Controls findControls(QWidget& form) {
-    Controls c;
-    c.Timer1 = form.findChild<QTimer*>(QStringLiteral("Timer1"), Qt::FindDirectChildrenOnly);
-    c.txtAnswer = named<QLineEdit>(form, "txtAnswer");
-    c.cmdNext = named<PictureButton>(form, "cmdNext");
-    c.cmdExit = named<PictureButton>(form, "cmdExit");
-    c.lblMessage = named<TableLabel>(form, "lblMessage");
-    c.Label5 = named<TableLabel>(form, "Label5");
-    c.Label9 = named<TableLabel>(form, "Label9");
-    c.Label10 = named<TableLabel>(form, "Label10");
-    c.Label11 = named<TableLabel>(form, "Label11");
-    c.Label12 = named<TableLabel>(form, "Label12");
-    c.lblTime = named<TableLabel>(form, "lblTime");
-    c.lblScore = named<TableLabel>(form, "lblScore");
-    c.lblScore1 = named<TableLabel>(form, "lblScore1");
-    c.lblScore2 = named<TableLabel>(form, "lblScore2");
-    c.measures = {named<TableLabel>(form, "lblNum1"), named<TableLabel>(form, "lblNum2"),
-                  named<TableLabel>(form, "lblipo")};
-    c.units = {named<TableLabel>(form, "Label2(0)"), named<TableLabel>(form, "Label2(1)"),
-               named<TableLabel>(form, "Label2(2)")};
-    c.letters = {named<TableLabel>(form, "Label20"), named<TableLabel>(form, "Label21"),
-                 named<TableLabel>(form, "Label22")};
-    if (c.Timer1 == nullptr) {
-        throw std::logic_error("the form has no timer");
-    }
-    return c;
 }
 
 }  // namespace vorlane

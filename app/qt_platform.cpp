@@ -8,7 +8,7 @@
 #include <chrono>
 #include <map>
 
-#include "box_layout.h"
+#include "box_flag_word.h"
 #include "platform.h"
 
 namespace vorlane {

@@ -9,11 +9,15 @@
 #include "answer.h"
 #include "answer_keys.h"
 #include "controls.h"
+#include "design_units.h"
 #include "form_builder.h"
+#include "form_controls.h"
+#include "menu_builder.h"
 #include "picture_button.h"
 #include "problem.h"
 #include "pupil_pointer.h"
 #include "table_label.h"
+#include "table_text.h"
 
 namespace vorlane {
 
@@ -21,10 +25,6 @@ namespace {
 
 QString fromUtf8(const std::string& text) {
     return QString::fromStdString(text);
-}
-
-QString uiText(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 void setTextColour(QWidget& widget, Rgb rgb) {

@@ -2,7 +2,6 @@
 
 #include <chrono>
 #include <cmath>
-#include <stdexcept>
 #include <utility>
 
 namespace vorlane {
@@ -56,33 +55,6 @@ void MixingRandom::reseedWith(std::int32_t number) {
     // For a fixed number this is a bijection of the state: different states stay different.
     const auto mixed = static_cast<std::uint64_t>(static_cast<std::uint32_t>(number)) + 1U;
     state_ = scrambled(state_ ^ (mixed * kGolden));
-}
-
-ScriptedRandom::ScriptedRandom(std::vector<float> draws) {
-    setDraws(std::move(draws));
-}
-
-void ScriptedRandom::setDraws(std::vector<float> draws) {
-    if (draws.empty()) {
-        throw std::invalid_argument("a scripted random source needs at least one draw");
-    }
-    draws_ = std::move(draws);
-    nextDraw_ = 0;
-}
-
-float ScriptedRandom::draw() {
-    calls_.push_back({Call::Draw, 0});
-    const float r = draws_[nextDraw_];
-    nextDraw_ = (nextDraw_ + 1) % draws_.size();
-    return r;
-}
-
-void ScriptedRandom::reseedFromClock() {
-    calls_.push_back({Call::ReseedFromClock, 0});
-}
-
-void ScriptedRandom::reseedWith(std::int32_t number) {
-    calls_.push_back({Call::ReseedWith, number});
 }
 
 }  // namespace vorlane

@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <vector>
 
 namespace vorlane {
 
@@ -40,32 +39,6 @@ class MixingRandom final : public RandomSource {
 
     Clock clock_;
     std::uint64_t state_ = 0;
-};
-
-// Plays back a given sequence of draws, over and over, and records every call, so that a
-// test knows exactly what the generator saw and when it reseeded.
-class ScriptedRandom final : public RandomSource {
-  public:
-    enum class Call { Draw, ReseedFromClock, ReseedWith };
-    struct Record {
-        Call call;
-        std::int32_t number;  // the reseed's number, or 0
-        bool operator==(const Record&) const = default;
-    };
-
-    explicit ScriptedRandom(std::vector<float> draws);
-
-    float draw() override;
-    void reseedFromClock() override;
-    void reseedWith(std::int32_t number) override;
-
-    [[nodiscard]] const std::vector<Record>& calls() const { return calls_; }
-    void setDraws(std::vector<float> draws);
-
-  private:
-    std::vector<float> draws_;
-    std::size_t nextDraw_ = 0;
-    std::vector<Record> calls_;
 };
 
 }  // namespace vorlane

@@ -5,8 +5,8 @@
 #include <QTest>
 
 #include "desktop_setup.h"
-#include "random_source.h"
 #include "scripted_platform.h"
+#include "scripted_random.h"
 #include "table_label.h"
 #include "tavola.h"
 

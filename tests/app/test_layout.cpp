@@ -4,7 +4,7 @@
 #include <QTimer>
 
 #include "controls.h"
-#include "form_builder.h"
+#include "design_units.h"
 #include "game.h"
 #include "menus.h"
 

@@ -5,6 +5,7 @@
 
 #include "problem.h"
 #include "pyramid.h"
+#include "scripted_random.h"
 
 using vorlane::Pyramid;
 using vorlane::ScriptedRandom;

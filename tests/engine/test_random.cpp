@@ -3,6 +3,7 @@
 #include <set>
 
 #include "random_source.h"
+#include "scripted_random.h"
 
 using vorlane::MixingRandom;
 

@@ -1,0 +1,24 @@
+#include "design_units.h"
+
+#include <cmath>
+
+#include "table_text.h"
+
+namespace vorlane {
+
+int pixels(ui::Twips twips) {
+    return static_cast<int>(std::lround(twips / 15.0));
+}
+
+QFont tableFont(const ui::FontSpec& spec) {
+    QFont font(uiText(spec.family));
+    font.setPixelSize(static_cast<int>(std::lround(spec.points * 4.0 / 3.0)));
+    font.setBold(spec.bold);
+    return font;
+}
+
+QColor qtColour(Rgb rgb) {
+    return {rgb.red, rgb.green, rgb.blue};
+}
+
+}  // namespace vorlane
