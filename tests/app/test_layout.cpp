@@ -174,7 +174,7 @@ class LayoutTest : public QObject {
         QCOMPARE(names, (QStringList{"sito", "Ciao", "posta", "new", "fcs", "calc"}));
         QCOMPARE(top[3]->text(), QString("Nuovo gioco"));
         QCOMPARE(top[5]->text(), QString("Calcolatrice"));
-        QMenu* formulas = bar->findChild<QMenu*>("fcs");
+        auto* formulas = bar->findChild<QMenu*>("fcs");
         QCOMPARE(formulas->title(), QString("Formulario"));
         QCOMPARE(formulas->actions().size(), 20);
         QCOMPARE(formulas->actions().front()->objectName(), QString("nomen"));
