@@ -56,10 +56,25 @@ inline std::unique_ptr<vorlane::RandomSource> scripted(std::vector<float> draws)
     return std::make_unique<vorlane::ScriptedRandom>(std::move(draws));
 }
 
+// A run that names a platform in VORLANE_TEST_PLATFORM fails on any other, so that a suite meant
+// for Wayland cannot pass on the wrong one.
+inline bool onAskedPlatform() {
+    const QString asked = qEnvironmentVariable("VORLANE_TEST_PLATFORM");
+    if (asked.isEmpty() || QGuiApplication::platformName() == asked) {
+        return true;
+    }
+    qCritical("running on %s, not %s", qPrintable(QGuiApplication::platformName()),
+              qPrintable(asked));
+    return false;
+}
+
 // Qt's Italian texts and the fonts must be ready before the first widget.
 #define VORLANE_TEST_MAIN(TestObject)           \
     int main(int argc, char* argv[]) {          \
         QApplication app(argc, argv);           \
+        if (!onAskedPlatform()) {               \
+            return 1;                           \
+        }                                       \
         vorlane::prepareDesktop(app);           \
         TestObject test;                        \
         return QTest::qExec(&test, argc, argv); \
