@@ -33,6 +33,8 @@ bool prepareDesktop(QApplication& app, const QString& translations) {
     QApplication::setApplicationName(QStringLiteral("vorlane"));
     // Lets the desktop match the window to its menu entry and icon.
     QApplication::setDesktopFileName(QStringLiteral("org.vorlane.vorlane"));
+    // The program's one icon, which every window takes: a window that set its own would have
+    // the picture drawn again at every size when it is created.
     QApplication::setWindowIcon(QIcon(QString::fromUtf8(ui::kWindowIcon.data())));
     return translated;
 }

@@ -3,9 +3,9 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
-#include <QTime>
 
 #include <chrono>
+#include <ctime>
 #include <map>
 
 #include "box_flag_word.h"
@@ -63,14 +63,34 @@ class QtProgramStarter final : public ProgramStarter {
 
 class QtClock final : public DesktopClock {
   public:
+    // The clock ticks five times a second and reads the time up to three times a tick. Reading
+    // the local time anew checks the zone's file on disk each time, so the zone's offset from
+    // UTC is read again only when the minute changes: a change of summer time falls on a whole
+    // minute, and a change of the desktop's zone shows within one.
     TimeOfDay timeOfDay() override {
-        return TimeOfDay{QTime::currentTime().msecsSinceStartOfDay() / 1000};
+        constexpr std::time_t kMinute = 60;
+        constexpr std::time_t kDay = 24 * 60 * 60;
+        timespec now{};
+        clock_gettime(CLOCK_REALTIME, &now);
+        const std::time_t minute = now.tv_sec / kMinute;
+        if (minute != offsetMinute_) {
+            tzset();
+            std::tm local{};
+            localtime_r(&now.tv_sec, &local);
+            offset_ = local.tm_gmtoff;
+            offsetMinute_ = minute;
+        }
+        return TimeOfDay{static_cast<std::int32_t>(((now.tv_sec + offset_) % kDay + kDay) % kDay)};
     }
     std::uint64_t ticks() override {
         const auto now = std::chrono::system_clock::now().time_since_epoch();
         return static_cast<std::uint64_t>(
             std::chrono::duration_cast<std::chrono::nanoseconds>(now).count());
     }
+
+  private:
+    std::time_t offsetMinute_ = -1;  // the UTC minute the offset was read in
+    long offset_ = 0;                // seconds east of UTC, as the C library gives it
 };
 
 class QtBeeper final : public Beeper {

@@ -64,7 +64,6 @@ Tavola::Tavola(Platform platform)
         platform_.random = std::make_unique<MixingRandom>(
             [clock = platform_.clock.get()] { return clock->ticks(); });
     }
-    setWindowIcon(QIcon(uiText(ui::kWindowIcon)));
     load();
 }
 
