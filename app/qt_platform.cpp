@@ -69,7 +69,7 @@ class QtClock final : public DesktopClock {
     // minute, and a change of the desktop's zone shows within one.
     TimeOfDay timeOfDay() override {
         constexpr std::time_t kMinute = 60;
-        constexpr std::time_t kDay = 24 * 60 * 60;
+        constexpr std::time_t kDay = 86400;  // seconds
         timespec now{};
         clock_gettime(CLOCK_REALTIME, &now);
         const std::time_t minute = now.tv_sec / kMinute;
