@@ -6,6 +6,8 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <algorithm>
+
 #include "answer.h"
 #include "answer_keys.h"
 #include "controls.h"
@@ -38,6 +40,15 @@ const QStringList kCalculators = {QStringLiteral("calc.exe"),   QStringLiteral("
                                   QStringLiteral("kcalc"),      QStringLiteral("mate-calc"),
                                   QStringLiteral("galculator"), QStringLiteral("qalculate-gtk"),
                                   QStringLiteral("xcalc")};
+
+// Centred on the free part of the screen; on a screen too small for the window its top-left
+// corner stays inside, so that the title, the menu bar and the question are in sight. The
+// frame is known only once the window is shown, so the window's own size centres it: every
+// load then puts it back at the same place.
+QPoint windowPlace(const QRect& area, const QSize& window) {
+    const QPoint centred = area.center() - QRect(QPoint(), window).center();
+    return {std::max(centred.x(), area.left()), std::max(centred.y(), area.top())};
+}
 
 }  // namespace
 
@@ -90,7 +101,7 @@ void Tavola::load() {
     setWindowState(Qt::WindowNoState);
     const QSize client(pixels(ui::kClientWidth), pixels(ui::kClientHeight));
     resize(client.width(), client.height() + bar->sizeHint().height());
-    move(screen()->availableGeometry().center() - rect().center());
+    move(windowPlace(screen()->availableGeometry(), size()));
 
     alarmClock_ = {};
     bindEvents();
@@ -155,7 +166,9 @@ void Tavola::Form_Activate() {
 
 void Tavola::cmdNext_Click() {
     Controls& c = *controls_;
-    c.txtAnswer->clear();
+    // Unlike clear(), setText() forgets the undo history: "Annulla" cannot bring back the
+    // answers to earlier problems.
+    c.txtAnswer->setText({});
     c.lblMessage->setCaption({});
     for (TableLabel* unit : c.units) {
         unit->show();
