@@ -30,7 +30,18 @@ void PictureButton::keyPressEvent(QKeyEvent* event) {
         click();
         return;
     }
-    QToolButton::keyPressEvent(event);
+    // A button would pass the focus on to the next one, as Tab does: Left on "Nuovo calcolo"
+    // would reach "Exit", where Enter asks to end the game.
+    switch (event->key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+            event->ignore();
+            return;
+        default:
+            QToolButton::keyPressEvent(event);
+    }
 }
 
 }  // namespace vorlane

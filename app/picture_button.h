@@ -6,7 +6,8 @@
 namespace vorlane {
 
 // A button with a face colour and a 32 × 32 picture above its caption, one picture for each
-// of its normal, pressed and disabled states. Enter or Space presses it when it has the focus.
+// of its normal, pressed and disabled states. Enter or Space presses it when it has the focus;
+// the arrow keys leave the focus where it is.
 class PictureButton : public QToolButton {
     Q_OBJECT
 

@@ -77,6 +77,32 @@ class CommandsTest : public QObject {
         QVERIFY(!game.window.findChild<QTimer*>("Timer1")->isActive());
     }
 
+    void arrow_keys_leave_the_focus_on_the_button_data() {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Left") << int{Qt::Key_Left};
+        QTest::newRow("Right") << int{Qt::Key_Right};
+        QTest::newRow("Up") << int{Qt::Key_Up};
+        QTest::newRow("Down") << int{Qt::Key_Down};
+    }
+    void arrow_keys_leave_the_focus_on_the_button() {
+        QFETCH(int, key);
+        Game game;
+        game.answer("1");
+        QTest::keyClick(game.focus(), static_cast<Qt::Key>(key));
+        QTest::keyClick(game.focus(), Qt::Key_Return);  // "Nuovo calcolo", not "Exit"
+        QVERIFY(game.desk.boxes->shown.empty());
+        QVERIFY(!game.control("cmdNext")->isEnabled());
+    }
+
+    void a_new_problem_cannot_undo_back_the_last_answer() {
+        Game game;
+        game.answer("12");
+        game.control<QAbstractButton>("cmdNext")->click();
+        game.answerBox()->undo();
+        QCOMPARE(game.answerBox()->text(), QString());
+        QVERIFY(!game.answerBox()->isUndoAvailable());
+    }
+
     void closing_the_frame_asks_nothing() {
         Game game;
         QVERIFY(game.window.close());
