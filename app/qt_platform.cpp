@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -55,10 +56,54 @@ class QtMessageBoxes final : public MessageBoxes {
     }
 };
 
+// A calculator that ends with a failure this soon has not really started.
+constexpr qint64 kAtOnceMs = 3000;
+
+// The program is kept as a child, so that the game knows whether it still runs and how it
+// ended; it ends with the game.
 class QtProgramStarter final : public ProgramStarter {
   public:
+    QtProgramStarter() = default;
+    QtProgramStarter(const QtProgramStarter&) = delete;
+    QtProgramStarter& operator=(const QtProgramStarter&) = delete;
+    ~QtProgramStarter() override {
+        if (running()) {
+            program_->kill();
+            program_->waitForFinished();
+        }
+    }
+
     QString find(const QString& name) override { return QStandardPaths::findExecutable(name); }
-    bool startDetached(const QString& path) override { return QProcess::startDetached(path, {}); }
+
+    bool start(const QString& path, std::function<void()> diedAtOnce) override {
+        auto program = std::make_unique<QProcess>();
+        program->setProgram(path);
+        // What it prints, possibly without end, must not fill the game's log or its memory.
+        program->setStandardInputFile(QProcess::nullDevice());
+        program->setStandardOutputFile(QProcess::nullDevice());
+        program->setStandardErrorFile(QProcess::nullDevice());
+        program->start();
+        // This waits only for the program to be loaded, not for it to run.
+        if (!program->waitForStarted()) {
+            return false;
+        }
+        QElapsedTimer since;
+        since.start();
+        QObject::connect(
+            program.get(), &QProcess::finished,
+            [since, diedAtOnce = std::move(diedAtOnce)](int code, QProcess::ExitStatus status) {
+                if ((status == QProcess::CrashExit || code != 0) && since.elapsed() < kAtOnceMs) {
+                    diedAtOnce();
+                }
+            });
+        program_ = std::move(program);
+        return true;
+    }
+
+    bool running() override { return program_ && program_->state() != QProcess::NotRunning; }
+
+  private:
+    std::unique_ptr<QProcess> program_;
 };
 
 class QtClock final : public DesktopClock {

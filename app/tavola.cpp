@@ -250,11 +250,33 @@ void Tavola::new_Click() {
 }
 
 void Tavola::calc_Click() {
+    // One calculator at a time: presses on a slow desktop would pile up calculators.
+    if (platform_.starter->running()) {
+        platform_.boxes->show(
+            QStringLiteral("La calcolatrice è già aperta: cercala tra le finestre del desktop."),
+            kOkOnly | kInformation);
+        return;
+    }
+    const QString failed = QStringLiteral("La calcolatrice non è partita: chiedi all'insegnante.");
+    bool found = false;
     for (const QString& name : kCalculators) {
         const QString path = platform_.starter->find(name);
-        if (!path.isEmpty() && platform_.starter->startDetached(path)) {
+        if (path.isEmpty()) {
+            continue;
+        }
+        found = true;
+        // The box waits for the event loop: the program's end is still being handled.
+        const auto diedAtOnce = [this, failed] {
+            QTimer::singleShot(
+                0, this, [this, failed] { platform_.boxes->show(failed, kOkOnly | kExclamation); });
+        };
+        if (platform_.starter->start(path, diedAtOnce)) {
             return;
         }
+    }
+    if (found) {
+        platform_.boxes->show(failed, kOkOnly | kExclamation);
+        return;
     }
     platform_.boxes->show(
         QStringLiteral("Non trovo una calcolatrice su questo computer: chiedi all'insegnante."),

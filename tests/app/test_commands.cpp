@@ -1,8 +1,10 @@
 #include <QDateTime>
+#include <QDir>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include "game.h"
@@ -15,6 +17,14 @@ void trigger(Game& game, const char* entry) {
 
 int liveObjects(QObject& root) {
     return static_cast<int>(root.findChildren<QObject*>().size());
+}
+
+QStringList texts(const vorlane::ScriptedBoxes& boxes) {
+    QStringList texts;
+    for (const auto& shown : boxes.shown) {
+        texts << shown.text;
+    }
+    return texts;
 }
 
 // Lets Qt delete what it has scheduled, such as a replaced menu bar.
@@ -200,13 +210,72 @@ class CommandsTest : public QObject {
         QCOMPARE(game.window.state().correctAnswer, answer);
     }
 
+    // Stand-in calculators on a search path of two folders, each saying where its output goes.
+    void the_real_starter_runs_one_calculator_and_watches_it_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("body");
+        QTest::addColumn<int>("presses");
+        QTest::addColumn<QString>("box");
+        const QString open = "La calcolatrice è già aperta: cercala tra le finestre del desktop.";
+        const QString failed = "La calcolatrice non è partita: chiedi all'insegnante.";
+        QTest::newRow("one at a time") << "calc.exe"
+                                       << "exec sleep 30" << 2 << open;
+        QTest::newRow("floods its output") << "gnome-calculator"
+                                           << "seq 200000" << 1 << "";
+        QTest::newRow("dies at once") << "kcalc"
+                                      << "exit 1" << 1 << failed;
+        QTest::newRow("mate-calc") << "mate-calc"
+                                   << "exit 0" << 1 << "";
+        QTest::newRow("galculator") << "galculator"
+                                    << "exit 0" << 1 << "";
+        QTest::newRow("qalculate-gtk") << "qalculate-gtk"
+                                       << "exit 0" << 1 << "";
+        QTest::newRow("xcalc") << "xcalc"
+                               << "exit 0" << 1 << "";
+    }
+    void the_real_starter_runs_one_calculator_and_watches_it() {
+        QFETCH(QString, name);
+        QFETCH(QString, body);
+        QFETCH(int, presses);
+        QFETCH(QString, box);
+        QTemporaryDir folder;
+        QVERIFY(QDir(folder.path()).mkpath("first") && QDir(folder.path()).mkpath("second"));
+        QFile script(folder.filePath("second/" + name));
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write(QString("#!/bin/sh\nPATH=/usr/bin:/bin\nout=$(readlink /proc/$$/fd/1 "
+                             "/proc/$$/fd/2)\necho \"$out\" >>'%1'\n%2\n")
+                         .arg(folder.filePath("log"), body)
+                         .toUtf8());
+        script.close();
+        script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", (folder.filePath("first") + ':' + folder.filePath("second")).toUtf8());
+        vorlane::ScriptedDesktop desk;
+        desk.platform.starter = std::move(vorlane::desktopPlatform().starter);
+        vorlane::Tavola window(std::move(desk.platform));
+        QFile log(folder.filePath("log"));
+        for (int press = 0; press < presses; ++press) {
+            window.calc_Click();
+            QTRY_VERIFY(log.size() > 0);
+        }
+        QTest::qWait(300);  // for a second calculator that should not start
+        qputenv("PATH", path);
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        QCOMPARE(QString(log.readAll()), QString("/dev/null\n/dev/null\n"));
+        QStringList shown;
+        QTRY_COMPARE((shown = texts(*desk.boxes)),
+                     box.isEmpty() ? QStringList{} : QStringList{box});
+    }
+
     void no_calculator_is_said_in_italian() {
         Game game;
         const int answer = game.window.state().correctAnswer;
         trigger(game, "calc");
         QVERIFY(game.desk.starter->started.isEmpty());
         QCOMPARE(game.desk.boxes->shown.size(), std::size_t{1});
-        QVERIFY(game.desk.boxes->shown[0].text.contains("calcolatrice"));
+        QCOMPARE(game.desk.boxes->shown[0].text,
+                 "Non trovo una calcolatrice su questo computer: chiedi all'insegnante.");
+        QCOMPARE(game.desk.boxes->shown[0].flags, 0 + 64);  // OK alone, the information icon
         QCOMPARE(game.desk.boxes->shown[0].title, QString("Vorlane"));
         QCOMPARE(game.window.state().correctAnswer, answer);
         QCOMPARE(game.focus(), game.answerBox());

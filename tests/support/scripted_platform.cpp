@@ -21,7 +21,7 @@ QString ScriptedStarter::find(const QString& name) {
     return installed.contains(name) ? QStringLiteral("/usr/bin/") + name : QString();
 }
 
-bool ScriptedStarter::startDetached(const QString& path) {
+bool ScriptedStarter::start(const QString& path, std::function<void()> /*diedAtOnce*/) {
     const QString name = path.section(QLatin1Char('/'), -1);
     if (refusing.contains(name)) {
         return false;

@@ -37,10 +37,11 @@ class ScriptedStarter final : public ProgramStarter {
   public:
     QSet<QString> installed;  // names found on the search path, at /usr/bin
     QSet<QString> refusing;   // installed, but fail to start
-    QStringList started;      // the paths started, in order
+    QStringList started;      // the paths started, in order; each closes at once, with success
 
     QString find(const QString& name) override;
-    bool startDetached(const QString& path) override;
+    bool start(const QString& path, std::function<void()> diedAtOnce) override;
+    bool running() override { return false; }
 };
 
 class ScriptedClock final : public DesktopClock {
