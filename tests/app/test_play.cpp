@@ -195,18 +195,55 @@ class PlayTest : public QObject {
         QCOMPARE(box->text(), QString("345"));
     }
 
-    void backspace_and_the_arrows_edit_as_usual() {
+    // Keys as X11 sends them, text and all: Delete carries "\x7f", a keypad digit with Num Lock
+    // its digit, a navigation key none. The box holds 123 with the cursor after the 1 and the
+    // given count of digits after it selected; then come the key and a 9.
+    void keys_edit_as_in_any_text_box_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<QString>("afterKey");
+        QTest::addColumn<QString>("afterNine");
+        const int none = Qt::NoModifier;
+        const int shift = Qt::ShiftModifier;
+        const int pad = Qt::KeypadModifier;
+        auto row = [](const char* name, int key, int modifiers, const char* text, int selected,
+                      const char* afterKey, const char* afterNine) {
+            QTest::newRow(name) << key << modifiers << QString::fromLatin1(text) << selected
+                                << QString::fromLatin1(afterKey) << QString::fromLatin1(afterNine);
+        };
+        row("delete", Qt::Key_Delete, none, "\x7f", 0, "13", "193");
+        row("shift+delete cuts", Qt::Key_Delete, shift, "\x7f", 1, "13", "193");
+        row("backspace", Qt::Key_Backspace, none, "\b", 0, "23", "923");
+        row("home", Qt::Key_Home, none, "", 0, "123", "9123");
+        row("end", Qt::Key_End, none, "", 0, "123", "1239");
+        row("right", Qt::Key_Right, none, "", 0, "123", "1293");
+        row("shift+left", Qt::Key_Left, shift, "", 0, "123", "923");
+        row("insert", Qt::Key_Insert, none, "", 0, "123", "1923");
+        row("pad 5, num lock", Qt::Key_5, pad, "5", 0, "1523", "15923");
+        row("pad point, num lock", Qt::Key_Period, pad, ".", 0, "123", "1923");
+        row("pad end", Qt::Key_End, pad, "", 0, "123", "1239");
+        row("pad delete", Qt::Key_Delete, pad, "", 0, "13", "193");
+        row("pad enter judges", Qt::Key_Enter, pad, "\r", 0, "123", "1923");
+    }
+    void keys_edit_as_in_any_text_box() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, text);
+        QFETCH(int, selected);
+        QFETCH(QString, afterKey);
+        QFETCH(QString, afterNine);
         Game game;
         QLineEdit* box = game.answerBox();
         QTest::keyClicks(box, "123");
-        QTest::keyClick(box, Qt::Key_Backspace);
-        QCOMPARE(box->text(), QString("12"));
-        QTest::keyClick(box, Qt::Key_Home);
-        QTest::keyClick(box, Qt::Key_Delete);
-        QCOMPARE(box->text(), QString("2"));
-        QTest::keyClick(box, Qt::Key_End);
+        box->setSelection(1, selected);
+        QTest::sendKeyEvent(QTest::Click, box, static_cast<Qt::Key>(key), text,
+                            Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(box->text(), afterKey);
         QTest::keyClicks(box, "9");
-        QCOMPARE(box->text(), QString("29"));
+        QCOMPARE(box->text(), afterNine);
+        QCOMPARE(game.caption("lblMessage").isEmpty(), key != Qt::Key_Enter);
     }
 
     void shortcuts_of_the_box_are_refused_data() {

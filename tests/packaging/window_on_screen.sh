@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Starts the game in a real X server, waits for its window by its title, takes a screenshot and
 # checks on the pixels that the window shows its background, its pictures and its answer box
-# where the layout puts them.
+# where the layout puts them, and that Delete deletes in the answer box.
 # Usage: window_on_screen.sh BINARY [SCREENSHOT.png]
 set -euo pipefail
 binary=$1
@@ -63,10 +63,27 @@ blues=$(convert "$work/screen.png" -crop "429x336+$((left + 64))+$((top + 40))" 
         grep -ciE '#(00CCFE|00FEFE|00E5FE|0080FE|0066FE)' || true)
 [[ $blues -ge 4 ]] || { echo "FAIL: only $blues of the pyramid's blues"; failures=$((failures + 1)); }
 
+# Delete in the answer box, whose key X11 sends with the text "\x7f": 123, Home and three
+# Deletes leave the box empty. The typed digits are solid yellow, the cursor a thin line.
+digits() {
+    sleep 0.5
+    import -window root "$work/box.png"
+    convert "$work/box.png" -crop "200x83+$((left + 587))+$top" txt:- | grep -ci '#FFFF00' || true
+}
+xdotool windowfocus --sync "$window" 2>/dev/null || true
+xdotool mousemove $((X + 300)) $((Y + 520)) type --delay 80 "123"
+typed=$(digits)
+xdotool key --delay 80 Home Delete Delete Delete
+deleted=$(digits)
+echo "yellow pixels in the answer box: $typed with 123 typed, $deleted after Home and Delete"
+if [[ $typed -lt 1000 || $deleted -gt 200 ]]; then
+    echo "FAIL: Delete does not empty the answer box"
+    failures=$((failures + 1))
+fi
+
 if [[ -n $shot ]]; then
     # A game in play: an answer typed and judged.
-    xdotool windowfocus --sync "$window" 2>/dev/null || true
-    xdotool mousemove $((X + 300)) $((Y + 520)) type --delay 80 "12"
+    xdotool type --delay 80 "12"
     xdotool key Return
     sleep 0.5
     import -window root "$work/screen.png"
