@@ -34,7 +34,17 @@ bool activate(Game& game) {
 class PlayTest : public QObject {
     Q_OBJECT
 
+    // The one window that the rows of every_type_in_one_window play in, one after another.
+    std::unique_ptr<Game> played_;
+    vorlane::ScriptedRandom* draws_ = nullptr;
+
   private slots:
+    void init() {
+        if (QTest::currentTestFunction() != QLatin1String("every_type_in_one_window")) {
+            played_.reset();
+        }
+    }
+
     void the_first_problem_is_posed_at_start_up() {
         Game game;
         QVERIFY(game.window.state().correctAnswer > 0);
@@ -49,65 +59,116 @@ class PlayTest : public QObject {
         QVERIFY(game.caption("Label5") != QString("Ipotenusa"));
     }
 
-    // Family 2 with k = 3 is (6, 8, 10); the type decides what is asked and shown.
-    void a_problem_shows_what_its_type_gives_data() {
+    // Every type, one after another in one window, on (6, 8, 10) and then on (7, 24, 25), so
+    // that what one problem hid must come back for the next.
+    void every_type_in_one_window_data() {
         QTest::addColumn<int>("type");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QColor>("colour");
         QTest::addColumn<QString>("shown");
-        QTest::addColumn<QString>("letters");
         QTest::addColumn<QString>("sentence");
-        QTest::addColumn<QString>("extra");
-        QTest::addColumn<int>("answer");
-        QTest::newRow("type 1") << 1 << "Altezza VO" << QColor(0, 255, 0) << "-/8cm/10cm"
-                                << "h 8 10"
-                                << ""
-                                << "" << 6;
-        QTest::newRow("type 3") << 3 << "Apotema VK" << QColor(0, 0, 255) << "6cm/8cm/-"
-                                << "6 8 a"
-                                << ""
-                                << "" << 10;
-        QTest::newRow("type 8") << 8 << "Raggio circonferenza inscritta OK" << QColor(255, 0, 255)
-                                << "-/-/10cm"
-                                << "h r 10"
-                                << "La superficie di base misura cmq "
-                                << "256" << 8;
-        QTest::newRow("type 20") << 20 << "Superficie laterale" << QColor(0, 0, 255) << "-/8cm/-"
-                                 << "h 8 a"
-                                 << "La superficie totale misura cmq  "
-                                 << "576" << 320;
+        QTest::addColumn<int>("answer6");
+        QTest::addColumn<QString>("extra6");
+        QTest::addColumn<int>("answer7");
+        QTest::addColumn<QString>("extra7");
+        const QColor green(0, 255, 0);
+        const QColor magenta(255, 0, 255);
+        const QColor blue(0, 0, 255);
+        const QString area = "La superficie di base misura cmq ";
+        const QString perimeter = "Il perimetro di base misura cm ";
+        const QString edge = "Il lato AB misura cm ";
+        const QString volume = "Il volume della piramide è di cmc ";
+        const QString lateral = "La superficie laterale misura cmq  ";
+        auto row = [](int type) -> QTestData& { return QTest::addRow("type %d", type) << type; };
+        row(1) << "Altezza VO" << green << "OK VK"
+               << "" << 6 << "" << 7 << "";
+        row(2) << "Raggio circonferenza inscritta OK" << magenta << "VO VK"
+               << "" << 8 << "" << 24 << "";
+        row(3) << "Apotema VK" << blue << "VO OK"
+               << "" << 10 << "" << 25 << "";
+        row(4) << "Superficie laterale" << blue << "VO OK"
+               << "" << 320 << "" << 2400 << "";
+        row(5) << "Superficie totale" << blue << "VO OK"
+               << "" << 576 << "" << 4704 << "";
+        row(6) << "Volume" << blue << "VO OK"
+               << "" << 512 << "" << 5376 << "";
+        row(7) << "Superficie di base" << magenta << "VO VK"
+               << "" << 256 << "" << 2304 << "";
+        row(8) << "Raggio circonferenza inscritta OK" << magenta << "VK" << area << 8 << "256" << 24
+               << "2304";
+        row(9) << "Apotema VK" << magenta << "VO"
+               << "L'area della superficie di base è cmq " << 10 << "256" << 25 << "2304";
+        row(10) << "Apotema VK" << magenta << "VO" << perimeter << 10 << "64" << 25 << "192";
+        row(11) << "Altezza VO" << magenta << "VK" << perimeter << 6 << "64" << 7 << "192";
+        row(12) << "Altezza VO" << magenta << "VK" << edge << 6 << "16" << 7 << "48";
+        row(13) << "Spigolo VB (approssima all'unità)" << magenta << "VK" << edge << 13 << "16"
+                << 35 << "48";
+        row(14) << "La superficie di base misura cmq" << blue << "VO" << volume << 256 << "512"
+                << 2304 << "5376";
+        row(15) << "Raggio circonferenza inscritta OK" << blue << "VO" << volume << 8 << "512" << 24
+                << "5376";
+        row(16) << "Spigolo AB" << blue << "VO" << volume << 16 << "512" << 48 << "5376";
+        row(17) << "Apotema VK" << blue << "OK" << lateral << 10 << "320" << 25 << "2400";
+        row(18) << "Altezza VO" << blue << "OK" << lateral << 6 << "320" << 7 << "2400";
+        row(19) << "Volume della piramide" << blue << "OK" << lateral << 512 << "320" << 5376
+                << "2400";
+        row(20) << "Superficie laterale" << blue << "OK"
+                << "La superficie totale misura cmq  " << 320 << "576" << 2400 << "4704";
+        row(21) << "Altezza VO" << blue << "OK"
+                << "Il volume del solido è cmc  " << 6 << "512" << 7 << "5376";
     }
-    void a_problem_shows_what_its_type_gives() {
+    void every_type_in_one_window() {
         QFETCH(int, type);
         QFETCH(QString, title);
         QFETCH(QColor, colour);
         QFETCH(QString, shown);
-        QFETCH(QString, letters);
         QFETCH(QString, sentence);
-        QFETCH(QString, extra);
-        QFETCH(int, answer);
-        Game game(scripted(drawsFor(3, 2, 0, type)));
-        QCOMPARE(game.caption("Label5"), title);
-        QCOMPARE(game.control("Label5")->palette().color(QPalette::WindowText), colour);
-        QStringList measures;
+        QFETCH(int, answer6);
+        QFETCH(QString, extra6);
+        QFETCH(int, answer7);
+        QFETCH(QString, extra7);
+        if (!played_) {
+            auto random = std::make_unique<vorlane::ScriptedRandom>(std::vector<float>{0.5F});
+            draws_ = random.get();
+            played_ = std::make_unique<Game>(std::move(random));
+        }
+        Game& game = *played_;
+        const struct {
+            int family;
+            QStringList measures;
+            int answer;
+            QString extra;
+        } pyramids[] = {{2, {"6", "8", "10"}, answer6, extra6},
+                        {1, {"7", "24", "25"}, answer7, extra7}};
         const char* const numbers[] = {"lblNum1", "lblNum2", "lblipo"};
         const char* const units[] = {"Label2(0)", "Label2(1)", "Label2(2)"};
-        for (int i = 0; i < 3; ++i) {
-            QWidget* number = game.control(numbers[i]);
-            const bool unitShown = !game.control(units[i])->isHidden();
-            QCOMPARE(unitShown, !number->isHidden());
-            measures << (number->isHidden() ? QString("-") : game.caption(numbers[i]) + "cm");
+        const char* const letters[] = {"Label20", "Label21", "Label22"};
+        const QString names[] = {"VO", "OK", "VK"};
+        const QString unknowns[] = {"h", "r", "a"};
+        for (const auto& pyramid : pyramids) {
+            draws_->setDraws(drawsFor(3, pyramid.family, 0, type));
+            if (!game.control("cmdNext")->isEnabled()) {
+                game.answer("0");
+            }
+            QTest::mouseClick(game.control("cmdNext"), Qt::LeftButton);
+            QCOMPARE(game.answerBox()->text(), QString());
+            QCOMPARE(game.caption("lblMessage"), QString());
+            QCOMPARE(game.caption("Label5"), title);
+            QCOMPARE(game.control("Label5")->palette().color(QPalette::WindowText), colour);
+            for (int i = 0; i < 3; ++i) {
+                const bool given = shown.split(' ').contains(names[i]);
+                QCOMPARE(game.caption(numbers[i]), pyramid.measures[i]);
+                QCOMPARE(game.control(numbers[i])->isVisible(), given);
+                QCOMPARE(game.control(units[i])->isVisible(), given);
+                QCOMPARE(game.caption(letters[i]), given ? pyramid.measures[i] : unknowns[i]);
+            }
+            QCOMPARE(game.caption("Label10"), sentence);
+            QCOMPARE(game.caption("Label11"), pyramid.extra);
+            QCOMPARE(game.caption("Label9"), QString::number(pyramid.family));
+            QCOMPARE(game.caption("Label12"), QString::number(type));
+            game.answer(QString::number(pyramid.answer));
+            QCOMPARE(game.caption("lblMessage"), QString("Esatto.OK!!!"));
         }
-        QCOMPARE(measures.join('/'), shown);
-        QCOMPARE(
-            QStringList({game.caption("Label20"), game.caption("Label21"), game.caption("Label22")})
-                .join(' '),
-            letters);
-        QCOMPARE(game.caption("Label10"), sentence);
-        QCOMPARE(game.caption("Label11"), extra);
-        QCOMPARE(game.window.state().correctAnswer, answer);
-        QCOMPARE(game.caption("Label9"), QString("2"));
-        QCOMPARE(game.caption("Label12"), QString::number(type));
     }
 
     void labels_sized_to_text_keep_their_anchored_edge() {
