@@ -1,4 +1,5 @@
 #include <QClipboard>
+#include <QInputMethodEvent>
 
 #include "game.h"
 
@@ -224,23 +225,29 @@ class PlayTest : public QObject {
 
     void the_box_refuses_everything_but_digits_data() {
         QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("byInputMethod");
         QTest::addColumn<QString>("kept");
-        QTest::newRow("letters") << "a1b2"
-                                 << "12";
-        QTest::newRow("minus") << "-5"
-                               << "5";
-        QTest::newRow("point") << "2.5"
-                               << "25";
-        QTest::newRow("blank") << "1 2"
-                               << "12";
-        QTest::newRow("a seventh digit") << "1234567"
-                                         << "123456";
+        QTest::newRow("letters") << "a1b2" << false << "12";
+        QTest::newRow("minus") << "-5" << false << "5";
+        QTest::newRow("point") << "2.5" << false << "25";
+        QTest::newRow("blank") << "1 2" << false << "12";
+        QTest::newRow("a seventh digit") << "1234567" << false << "123456";
+        // An input method commits its text at once: a letter in it refuses the whole.
+        QTest::newRow("input method, letters") << "4x" << true << "";
+        QTest::newRow("input method, digits") << "45" << true << "45";
     }
     void the_box_refuses_everything_but_digits() {
         QFETCH(QString, typed);
+        QFETCH(bool, byInputMethod);
         QFETCH(QString, kept);
         Game game;
-        QTest::keyClicks(game.answerBox(), typed);
+        if (byInputMethod) {
+            QInputMethodEvent commit;
+            commit.setCommitString(typed);
+            QApplication::sendEvent(game.answerBox(), &commit);
+        } else {
+            QTest::keyClicks(game.answerBox(), typed);
+        }
         QCOMPARE(game.answerBox()->text(), kept);
     }
 
@@ -413,6 +420,10 @@ class PlayTest : public QObject {
         QCOMPARE(game.focus(), game.control("cmdExit"));
         QTest::keyClick(game.focus(), Qt::Key_Tab);
         QCOMPARE(game.focus(), game.control("cmdNext"));
+        QTest::keyClick(game.focus(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(game.focus(), game.control("cmdExit"));
+        QTest::keyClick(game.focus(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(game.focus(), game.answerBox());
     }
 
     void alt_n_poses_the_next_problem() {
