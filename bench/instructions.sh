@@ -10,10 +10,6 @@ set -euo pipefail
 runs=${1:-3}
 build=${2:-build/release}
 keep=${3:-}
-game=$build/app/vorlane
-floor=$build/bench/vorlane_floor
-work=$(mktemp -d)
-trap 'kill "${server:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 # shellcheck source=bench/virtual_screen.sh
 source "$here/virtual_screen.sh"

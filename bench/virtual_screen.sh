@@ -1,6 +1,10 @@
-# Sourced by the start-up benchmarks: starts one Xvfb on a free display and points the programs
-# at it (xcb platform, a private 0700 XDG_RUNTIME_DIR). Needs $work, a scratch folder the
-# caller removes; sets $server to the server's process id, for the caller's trap to end.
+# Sourced by the start-up benchmarks, with $build set: names the two programs ($game, $floor),
+# makes a scratch folder $work, starts one Xvfb on a free display and points the programs at it
+# (xcb platform, a private 0700 XDG_RUNTIME_DIR); the server and the folder go at exit.
+game=$build/app/vorlane
+floor=$build/bench/vorlane_floor
+work=$(mktemp -d)
+trap 'kill "${server:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
 
 # Without -noreset the server resets when the last client leaves, and the next program started
 # in that moment fails to connect.
