@@ -24,6 +24,13 @@ for _ in $(seq 100); do [[ -S $XDG_RUNTIME_DIR/$socket ]] && break; sleep 0.1; d
     exit 1
 }
 
+# Without a seat Qt 6.4's Wayland clipboard refuses the text and keeps its copy for ever: under
+# the leak checker that is Qt's leak, not the game's, which the offscreen run of the same suite
+# checks. A later flag wins, so the caller's other checks stay on.
+if [[ -n ${ASAN_OPTIONS:-} ]]; then
+    export ASAN_OPTIONS=$ASAN_OPTIONS:detect_leaks=0
+fi
+
 # Qt's own compose input: Qt 6.4's Wayland text input reaches for the seat, which a compositor
 # without input devices does not have, and crashes on the first key.
 env -u DISPLAY WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland QT_IM_MODULE=compose \
