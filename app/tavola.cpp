@@ -202,6 +202,9 @@ void Tavola::cmdNext_Click() {
     for (std::size_t i = 0; i < kMeasures; ++i) {
         c.letters[i]->setCaption(fromUtf8(problem.figureLetters[i]));
     }
+    // Before cmdNext is disabled: that alone moves the focus into the box, and a screen
+    // reader reads the description the box has when the focus arrives.
+    c.txtAnswer->setAccessibleDescription(fromUtf8(problem.spoken));
 
     c.cmdNext->setEnabled(false);
     c.txtAnswer->setFocus();
@@ -226,6 +229,9 @@ void Tavola::txtAnswer_KeyPress(std::int16_t& charCode) {
     }
     c.lblScore->setCaption(fromUtf8(verdict.rightCaption));
     c.lblScore2->setCaption(fromUtf8(verdict.totalCaption));
+    // A screen reader says nothing when a label changes; it reads the button that the focus
+    // moves to, description included.
+    c.cmdNext->setAccessibleDescription(fromUtf8(verdict.spoken));
     c.cmdNext->setEnabled(true);
     c.cmdNext->setFocus();
 }

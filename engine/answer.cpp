@@ -7,6 +7,7 @@
 
 #include "nearest.h"
 #include "problem.h"
+#include "spoken.h"
 
 namespace vorlane {
 
@@ -189,6 +190,8 @@ Verdict judge(WindowState& state, std::string_view typed) {
     }
     verdict.rightCaption = counterCaption(state.rightCount);
     verdict.totalCaption = counterCaption(std::int32_t{state.rightCount} + state.wrongCount);
+    verdict.spoken = spokenVerdict(verdict.message, verdict.rightCaption,
+                                   counterCaption(state.wrongCount), verdict.totalCaption);
     return verdict;
 }
 

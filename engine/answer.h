@@ -34,6 +34,7 @@ struct Verdict {
     std::string rightCaption;                 // lblScore
     std::optional<std::string> wrongCaption;  // lblScore1: written only on a wrong answer
     std::string totalCaption;                 // lblScore2
+    std::string spoken;  // cmdNext's description: what a screen reader says as it takes the focus
 };
 
 // Judges the text against correctAnswer and counts it. A counter stops at 32767, and the

@@ -5,6 +5,7 @@
 
 #include "nearest.h"
 #include "recipes.h"
+#include "spoken.h"
 
 namespace vorlane {
 
@@ -71,6 +72,7 @@ Problem problemFor(const Pyramid& pyramid, std::int16_t type) {
         problem.sentence = recipe.sentence;
         problem.extraDigits = digits(valueOf(recipe.extra, pyramid));
     }
+    problem.spoken = spokenProblem(problem, recipe.extra);
     return problem;
 }
 

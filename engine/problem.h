@@ -28,6 +28,7 @@ struct Problem {
     std::string extraDigits;                           // Label11, empty when no extra datum
     std::array<std::string, kMeasures> figureLetters;  // a letter, or the measure on show
     std::int32_t correctAnswer = 0;
+    std::string spoken;  // the answer box's description: what a screen reader says of it
 };
 
 inline constexpr std::int16_t kProblemTypes = 21;

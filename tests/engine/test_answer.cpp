@@ -215,6 +215,38 @@ class AnswerTest : public QObject {
         QVERIFY(state.rightCount >= 0 && state.wrongCount >= 0);
     }
 
+    // What a screen reader says as the focus reaches cmdNext: the verdict, then all three
+    // counts, the wrong one too when only the right one changed.
+    void the_verdict_is_told_with_the_score_data() {
+        QTest::addColumn<int>("right");
+        QTest::addColumn<int>("wrong");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("first answer, right")
+            << 0 << 0 << "60"
+            << "Esatto.OK!!! Risposte esatte 1, errate 0, totali 1.";
+        QTest::newRow("first answer, wrong")
+            << 0 << 0 << ""
+            << "Sbagliato!! 60. Risposte esatte 0, errate 1, totali 1.";
+        QTest::newRow("right after wrong ones")
+            << 3 << 1 << "060"
+            << "Esatto.OK!!! Risposte esatte 4, errate 1, totali 5.";
+        QTest::newRow("at the limits")
+            << 32767 << 32767 << "59"
+            << "Sbagliato!! 60. Risposte esatte 32767, errate 32767, totali 32767.";
+    }
+    void the_verdict_is_told_with_the_score() {
+        QFETCH(int, right);
+        QFETCH(int, wrong);
+        QFETCH(QString, typed);
+        QFETCH(QString, told);
+        WindowState state;
+        state.rightCount = static_cast<std::int16_t>(right);
+        state.wrongCount = static_cast<std::int16_t>(wrong);
+        state.correctAnswer = 60;
+        QCOMPARE(QString::fromStdString(vorlane::judge(state, typed.toStdString()).spoken), told);
+    }
+
     void a_load_resets_the_score_and_the_alarm_only() {
         WindowState state;
         state.rightCount = 3;

@@ -47,6 +47,51 @@ class ProblemsTest : public QObject {
         QCOMPARE(QString::fromStdString(p.measureCaptions[2]), QString::number(pyramid.VK));
     }
 
+    // What a screen reader says as the answer box takes the focus: the title as shown, then
+    // the measures on show and the extra datum, each with its number and unit in words.
+    void the_problem_is_told_as_it_is_shown_data() {
+        QTest::addColumn<Pyramid>("pyramid");
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("inradius and apothem")
+            << k6_8_10 << 1
+            << "Altezza VO. Dati: raggio OK 8 centimetri, apotema VK 10 centimetri.";
+        QTest::newRow("height and inradius")
+            << k6_8_10 << 4
+            << "Superficie laterale. Dati: altezza VO 6 centimetri, raggio OK 8 centimetri.";
+        QTest::newRow("base area")
+            << k6_8_10 << 8
+            << "Raggio circonferenza inscritta OK. Dati: apotema VK 10 centimetri, "
+               "superficie di base 256 centimetri quadrati.";
+        QTest::newRow("base perimeter")
+            << k7_24_25 << 11
+            << "Altezza VO. Dati: apotema VK 25 centimetri, perimetro di base 192 centimetri.";
+        QTest::newRow("base edge, the title's own brackets")
+            << k6_8_10 << 13
+            << "Spigolo VB (approssima all'unità). Dati: apotema VK 10 centimetri, "
+               "lato AB 16 centimetri.";
+        QTest::newRow("volume, a title with a unit")
+            << k7_24_25 << 14
+            << "La superficie di base misura cmq. Dati: altezza VO 7 centimetri, "
+               "volume 5376 centimetri cubi.";
+        QTest::newRow("lateral surface") << k7_24_25 << 17
+                                         << "Apotema VK. Dati: raggio OK 24 centimetri, "
+                                            "superficie laterale 2400 centimetri quadrati.";
+        QTest::newRow("total surface") << k6_8_10 << 20
+                                       << "Superficie laterale. Dati: raggio OK 8 centimetri, "
+                                          "superficie totale 576 centimetri quadrati.";
+        QTest::newRow("volume of the solid, three digits")
+            << Pyramid{13, 84, 85} << 21
+            << "Altezza VO. Dati: raggio OK 84 centimetri, volume 122304 centimetri cubi.";
+    }
+    void the_problem_is_told_as_it_is_shown() {
+        QFETCH(Pyramid, pyramid);
+        QFETCH(int, type);
+        QFETCH(QString, told);
+        const Problem p = vorlane::problemFor(pyramid, static_cast<std::int16_t>(type));
+        QCOMPARE(QString::fromStdString(p.spoken), told);
+    }
+
     void the_lateral_edge_is_rounded_data() {
         QTest::addColumn<Pyramid>("pyramid");
         QTest::addColumn<int>("edge");
