@@ -2,12 +2,12 @@
 
 #include <QApplication>
 #include <QFont>
-#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QStyleFactory>
 #include <QTranslator>
 
+#include "art.h"
 #include "controls.h"
 
 namespace vorlane {
@@ -35,7 +35,8 @@ bool prepareDesktop(QApplication& app, const QString& translations) {
     QApplication::setDesktopFileName(QStringLiteral("org.vorlane.vorlane"));
     // The program's one icon, which every window takes: a window that set its own would have
     // the picture drawn again at every size when it is created.
-    QApplication::setWindowIcon(QIcon(QString::fromUtf8(ui::kWindowIcon.data())));
+    const QString icon = QString::fromUtf8(ui::kWindowIcon.data());
+    QApplication::setWindowIcon(artIcon(icon, icon));
     return translated;
 }
 

@@ -2,9 +2,13 @@
 
 #include <QPainter>
 
+#include <utility>
+
+#include "art.h"
+
 namespace vorlane {
 
-Picture::Picture(const QString& resource, QWidget* parent) : QFrame(parent), renderer_(resource) {}
+Picture::Picture(QString svg, QWidget* parent) : QFrame(parent), svg_(std::move(svg)) {}
 
 void Picture::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
@@ -12,10 +16,7 @@ void Picture::paintEvent(QPaintEvent* event) {
     const qreal ratio = devicePixelRatioF();
     const QSize pixels = (QSizeF(area.size()) * ratio).toSize();
     if (drawn_.size() != pixels) {
-        drawn_ = QPixmap(pixels);
-        drawn_.fill(Qt::transparent);
-        QPainter onPixmap(&drawn_);
-        renderer_.render(&onPixmap);
+        drawn_ = QPixmap::fromImage(artImage(svg_, pixels));
         drawn_.setDevicePixelRatio(ratio);
     }
     QPainter painter(this);

@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 
+#include "art.h"
+
 namespace vorlane {
 
 namespace {
@@ -12,9 +14,9 @@ constexpr QSize kPictureSize(32, 32);
 
 PictureButton::PictureButton(const QString& normal, const QString& pressed, const QString& disabled,
                              QWidget* parent)
-    : QToolButton(parent), normal_(normal), pressed_(pressed) {
-    normal_.addFile(disabled, kPictureSize, QIcon::Disabled);
-    pressed_.addFile(disabled, kPictureSize, QIcon::Disabled);
+    : QToolButton(parent),
+      normal_(artIcon(normal, disabled)),
+      pressed_(artIcon(pressed, disabled)) {
     setIcon(normal_);
     setIconSize(kPictureSize);
     setToolButtonStyle(Qt::ToolButtonTextUnderIcon);

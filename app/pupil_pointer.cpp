@@ -1,9 +1,10 @@
 #include "pupil_pointer.h"
 
-#include <QPainter>
 #include <QPixmap>
-#include <QSvgRenderer>
 
+#include <cmath>
+
+#include "art.h"
 #include "controls.h"
 
 namespace vorlane {
@@ -18,11 +19,8 @@ constexpr QPoint kHotSpot(1, 1);
 
 QCursor pupilPointer(qreal devicePixelRatio) {
     const auto side = static_cast<int>(std::ceil(kSize * devicePixelRatio));
-    QPixmap picture(side, side);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    QSvgRenderer(QString::fromUtf8(ui::kPointer.data(), ui::kPointer.size())).render(&painter);
-    painter.end();
+    QPixmap picture = QPixmap::fromImage(
+        artImage(QString::fromUtf8(ui::kPointer.data(), ui::kPointer.size()), QSize(side, side)));
     picture.setDevicePixelRatio(devicePixelRatio);
     return QCursor(picture, kHotSpot.x(), kHotSpot.y());
 }

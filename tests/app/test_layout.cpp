@@ -1,8 +1,11 @@
 #include <QAbstractButton>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
+#include <QSvgRenderer>
 #include <QTimer>
 
+#include "art.h"
 #include "controls.h"
 #include "design_units.h"
 #include "game.h"
@@ -16,6 +19,15 @@ QString nameOf(const vorlane::ui::ControlSpec& spec) {
 
 QString qText(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The SVG drawn straight from its vectors, as it looks at `size` pixels.
+QImage fromVectors(const QString& svg, QSize size) {
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    QSvgRenderer(svg).render(&painter);
+    return image;
 }
 
 // The window as it is loaded, before it is shown and poses its first problem.
@@ -257,6 +269,47 @@ class LayoutTest : public QObject {
         const QImage enabledFace = next->icon().pixmap(32, 32, QIcon::Normal).toImage();
         const QImage disabledFace = next->icon().pixmap(32, 32, QIcon::Disabled).toImage();
         QVERIFY(enabledFace != disabledFace);
+    }
+
+    // The pictures a screen of ratio 1 shows, at their sizes in the window, each pixel as the
+    // vectors draw it.
+    void the_pictures_come_drawn_data() {
+        QTest::addColumn<QString>("svg");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("pyramid") << ":/art/pyramid.svg" << QSize(429, 336);
+        QTest::newRow("triangle") << ":/art/triangle.svg" << QSize(87, 176);
+        QTest::newRow("half pyramid, inside its border")
+            << ":/art/half_pyramid.svg" << QSize(180, 379);
+        for (const char* svg :
+             {"stopwatch", "smile", "straight_mouth", "laugh", "no_entry", "pointer", "icon"}) {
+            QTest::newRow(svg) << QString(":/art/%1.svg").arg(svg) << QSize(32, 32);
+        }
+        for (const int side : {16, 64, 128}) {
+            QTest::addRow("icon at %d", side) << ":/art/icon.svg" << QSize(side, side);
+        }
+    }
+    void the_pictures_come_drawn() {
+        QFETCH(QString, svg);
+        QFETCH(QSize, size);
+        const std::optional<QImage> drawn = vorlane::predrawnArt(svg, size);
+        QVERIFY(drawn.has_value());
+        QCOMPARE(*drawn, fromVectors(svg, size));
+    }
+
+    void the_window_shows_the_pictures_as_drawn() {
+        LoadedWindow loaded;
+        loaded.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&loaded.window));
+        QCOMPARE(loaded.control("Image3")->grab(QRect(2, 2, 180, 379)).toImage(),
+                 fromVectors(":/art/half_pyramid.svg", QSize(180, 379)));
+        auto* next = qobject_cast<QAbstractButton*>(loaded.control("cmdNext"));
+        QCOMPARE(next->icon().pixmap(32, 32).toImage(), fromVectors(":/art/smile.svg", {32, 32}));
+        QCOMPARE(next->icon().pixmap(32, 32, QIcon::Disabled).toImage(),
+                 fromVectors(":/art/laugh.svg", {32, 32}));
+        QCOMPARE(QApplication::windowIcon().pixmap(128, 128).toImage(),
+                 fromVectors(":/art/icon.svg", {128, 128}));
+        QCOMPARE(loaded.window.centralWidget()->cursor().pixmap().toImage(),
+                 fromVectors(":/art/pointer.svg", {32, 32}));
     }
 
     void controls_without_text_have_italian_names_for_screen_readers() {
