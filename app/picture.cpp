@@ -16,11 +16,12 @@ void Picture::paintEvent(QPaintEvent* event) {
     const qreal ratio = devicePixelRatioF();
     const QSize pixels = (QSizeF(area.size()) * ratio).toSize();
     if (drawn_.size() != pixels) {
-        drawn_ = QPixmap::fromImage(artImage(svg_, pixels));
+        // Shared with the drawings the program carries, not copied.
+        drawn_ = artImage(svg_, pixels);
         drawn_.setDevicePixelRatio(ratio);
     }
     QPainter painter(this);
-    painter.drawPixmap(area.topLeft(), drawn_);
+    painter.drawImage(area.topLeft(), drawn_);
 }
 
 }  // namespace vorlane

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QFrame>
-#include <QPixmap>
+#include <QImage>
 #include <QString>
 
 namespace vorlane {
@@ -19,7 +19,7 @@ class Picture : public QFrame {
 
   private:
     QString svg_;
-    QPixmap drawn_;
+    QImage drawn_;
 };
 
 }  // namespace vorlane
