@@ -1,7 +1,11 @@
 #include "form_builder.h"
 
+#include <QApplication>
 #include <QLineEdit>
+#include <QPainter>
+#include <QProxyStyle>
 #include <QPushButton>
+#include <QStyleOption>
 #include <QTimer>
 
 #include <algorithm>
@@ -81,8 +85,33 @@ QWidget* buttonFor(const ui::ControlSpec& spec, QWidget& form) {
     return button;
 }
 
+// The application's style, but for the text box's frame, stroked inside a clip of the painter's
+// own that hides none of it: the box's rectangle. With that clip the raster engine writes the
+// stroke's pixels itself, the same pixels; without it the stroke goes to its span fillers, and at
+// every blink of the tall cursor, whose repaint crosses the frame's left edge, those split the
+// work over the GUI thread pool, waking two threads while the game waits for an answer.
+class TextBoxStyle : public QProxyStyle {
+  public:
+    TextBoxStyle() : QProxyStyle(QApplication::style()->name()) {}
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override {
+        if (element != PE_FrameLineEdit) {
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+            return;
+        }
+        painter->save();
+        painter->setClipRect(option->rect, Qt::IntersectClip);
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        painter->restore();
+    }
+};
+
 QWidget* textBoxFor(const ui::ControlSpec& spec, QWidget& form) {
     auto* box = new QLineEdit(&form);
+    auto* style = new TextBoxStyle;
+    box->setStyle(style);
+    style->setParent(box);
     box->setMaxLength(spec.limit);
     setColour(*box, QPalette::Text, spec.textColour);
     setColour(*box, QPalette::Base, spec.background);

@@ -189,6 +189,16 @@ class LayoutTest : public QObject {
         QCOMPARE(box->text(), QString("987654"));
     }
 
+    // The box's own style only clips the focused frame, which the desktop style draws the same.
+    void the_answer_box_looks_as_the_desktop_style_draws_it() {
+        Game game;
+        QVERIFY(QTest::qWaitForWindowActive(&game.window));
+        game.answerBox()->setText("123");
+        const QImage own = game.answerBox()->grab().toImage();
+        game.answerBox()->setStyle(QApplication::style());
+        QCOMPARE(game.answerBox()->grab().toImage(), own);
+    }
+
     void the_menus_read_as_designed() {
         LoadedWindow loaded;
         QMenuBar* bar = loaded.window.menuBar();
