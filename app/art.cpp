@@ -12,7 +12,6 @@
 
 #include <algorithm>
 #include <map>
-#include <tuple>
 #include <utility>
 
 namespace vorlane {
