@@ -9,6 +9,7 @@
 
 #include "art.h"
 #include "controls.h"
+#include "table_text.h"
 
 namespace vorlane {
 
@@ -35,7 +36,7 @@ bool prepareDesktop(QApplication& app, const QString& translations) {
     QApplication::setDesktopFileName(QStringLiteral("org.vorlane.vorlane"));
     // The program's one icon, which every window takes: a window that set its own would have
     // the picture drawn again at every size when it is created.
-    const QString icon = QString::fromUtf8(ui::kWindowIcon.data());
+    const QString icon = uiText(ui::kWindowIcon);
     QApplication::setWindowIcon(artIcon(icon, icon));
     return translated;
 }

@@ -10,6 +10,7 @@
 
 #include "art.h"
 #include "controls.h"
+#include "table_text.h"
 
 int main(int argc, char* argv[]) {
     if (argc != 2) {
@@ -22,8 +23,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     QDataStream out(&file);
-    const QString icon = QString::fromUtf8(vorlane::ui::kWindowIcon.data(),
-                                           static_cast<qsizetype>(vorlane::ui::kWindowIcon.size()));
+    const QString icon = vorlane::uiText(vorlane::ui::kWindowIcon);
     QDirIterator art(QStringLiteral(":/art"));
     while (art.hasNext()) {
         const QString svg = art.next();

@@ -6,6 +6,7 @@
 
 #include "art.h"
 #include "controls.h"
+#include "table_text.h"
 
 namespace vorlane {
 
@@ -19,8 +20,7 @@ constexpr QPoint kHotSpot(1, 1);
 
 QCursor pupilPointer(qreal devicePixelRatio) {
     const auto side = static_cast<int>(std::ceil(kSize * devicePixelRatio));
-    QPixmap picture = QPixmap::fromImage(
-        artImage(QString::fromUtf8(ui::kPointer.data(), ui::kPointer.size()), QSize(side, side)));
+    QPixmap picture = QPixmap::fromImage(artImage(uiText(ui::kPointer), QSize(side, side)));
     picture.setDevicePixelRatio(devicePixelRatio);
     return QCursor(picture, kHotSpot.x(), kHotSpot.y());
 }
