@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "table_text.h"
+#include "design_fonts.h"
 
 namespace vorlane {
 
@@ -11,7 +11,7 @@ int pixels(ui::Twips twips) {
 }
 
 QFont tableFont(const ui::FontSpec& spec) {
-    QFont font(uiText(spec.family));
+    QFont font(drawingFamily(spec.family));
     font.setPixelSize(static_cast<int>(std::lround(spec.points * 4.0 / 3.0)));
     font.setBold(spec.bold);
     return font;

@@ -1,7 +1,6 @@
 #include "desktop_setup.h"
 
 #include <QApplication>
-#include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QStyleFactory>
@@ -14,11 +13,6 @@
 namespace vorlane {
 
 bool prepareDesktop(QApplication& app, const QString& translations) {
-    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(QStringLiteral("Times New Roman"),
-                              QStringLiteral("Liberation Serif"));
-
     const QLocale italian(QLocale::Italian, QLocale::Italy);
     QLocale::setDefault(italian);
     auto* translator = new QTranslator(&app);
