@@ -390,6 +390,34 @@ class CommandsTest : public QObject {
         QCOMPARE(boxes->show("Ciao a presto ", 0), int{vorlane::kOk});
     }
 
+    // The icon the real box shows for each icon of the flag word, 64 among them.
+    void the_desktop_box_shows_the_flag_words_icon_data() {
+        QTest::addColumn<int>("flags");
+        QTest::addColumn<QMessageBox::Icon>("icon");
+        QTest::newRow("none") << 0 << QMessageBox::NoIcon;
+        QTest::newRow("16, stop") << 16 << QMessageBox::Critical;
+        QTest::newRow("32, question") << 32 << QMessageBox::Question;
+        QTest::newRow("48, exclamation") << 48 << QMessageBox::Warning;
+        QTest::newRow("64, information") << 64 << QMessageBox::Information;
+    }
+    void the_desktop_box_shows_the_flag_words_icon() {
+        QFETCH(int, flags);
+        QFETCH(QMessageBox::Icon, icon);
+        std::unique_ptr<vorlane::MessageBoxes> boxes = std::move(vorlane::desktopPlatform().boxes);
+        QMessageBox::Icon shown = QMessageBox::NoIcon;
+        bool drawn = false;
+        QTimer::singleShot(0, [&shown, &drawn] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box != nullptr);
+            shown = box->icon();
+            drawn = !box->iconPixmap().isNull();
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        QCOMPARE(boxes->show("Calcolatrice non trovata", flags, "Vorlane"), int{vorlane::kOk});
+        QCOMPARE(shown, icon);
+        QCOMPARE(drawn, icon != QMessageBox::NoIcon);
+    }
+
     void qt_speaks_italian_in_the_answer_box() {
         Game game;
         std::unique_ptr<QMenu> menu(game.answerBox()->createStandardContextMenu());

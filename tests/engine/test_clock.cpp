@@ -82,7 +82,8 @@ class ClockTest : public QObject {
         QCOMPARE(desk.boxes[0].first, std::string("Sveglia alle 07:30:00"));
         QCOMPARE(desk.boxes[0].second, std::string("Sveglia"));
         QVERIFY(clock.alarmShown);
-        for (int second = 1; second < 1000; ++second) {
+        // The timer ticks five times a second: the alarm's own second comes again.
+        for (int second = 0; second < 1000; ++second) {
             tickAt(TimeOfDay{TimeOfDay::at(7, 30, 0).secondsSinceMidnight + second});
         }
         QCOMPARE(desk.beeps, 1);

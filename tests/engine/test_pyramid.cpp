@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include <algorithm>
 #include <set>
 #include <tuple>
 
@@ -153,21 +154,33 @@ class PyramidTest : public QObject {
         }
     }
 
-    void families_1_and_7_keep_the_last_k_data() {
+    // Families 2, 3 and 8 reseed from the last k before they draw theirs; families 4 to 6 draw
+    // theirs straight on; families 1 and 7 draw none and keep the last.
+    void the_last_k_seeds_only_families_2_3_and_8_data() {
         QTest::addColumn<int>("family");
-        QTest::newRow("family 1") << 1;
-        QTest::newRow("family 7") << 7;
+        QTest::addColumn<bool>("reseedsFromK");
+        QTest::addColumn<int>("k");
+        QTest::newRow("family 1") << 1 << false << 6;
+        QTest::newRow("family 2") << 2 << true << 3;
+        QTest::newRow("family 3") << 3 << true << 4;
+        QTest::newRow("family 4") << 4 << false << 3;
+        QTest::newRow("family 5") << 5 << false << 3;
+        QTest::newRow("family 6") << 6 << false << 3;
+        QTest::newRow("family 7") << 7 << false << 6;
+        QTest::newRow("family 8") << 8 << true << 3;
     }
-    void families_1_and_7_keep_the_last_k() {
+    void the_last_k_seeds_only_families_2_3_and_8() {
         QFETCH(int, family);
+        QFETCH(bool, reseedsFromK);
+        QFETCH(int, k);
         WindowState state;
         state.tripleParam = 6;
-        ScriptedRandom random({drawFor(4, 7), drawFor(family - 1, 8)});
+        ScriptedRandom random({drawFor(4, 7), drawFor(family - 1, 8), drawFor(0, 5)});
         vorlane::inventPyramid(state, random);
-        QCOMPARE(state.tripleParam, 6);
-        for (const auto& call : random.calls()) {
-            QVERIFY(call.number != 6);  // nor is k's reseed taken
-        }
+        QCOMPARE(state.tripleParam, k);
+        const ScriptedRandom::Record fromK{ScriptedRandom::Call::ReseedWith, 6};
+        QCOMPARE(std::count(random.calls().begin(), random.calls().end(), fromK) == 1,
+                 reseedsFromK);
     }
 
     void a_problem_reseeds_at_the_clock_the_family_the_k_and_the_type() {
