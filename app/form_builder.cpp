@@ -149,7 +149,7 @@ QWidget* addWidget(const ui::ControlSpec& spec, QWidget& form) {
     }
     const QRect place(pixels(spec.left), pixels(spec.top), pixels(spec.width), pixels(spec.height));
     if (auto* label = qobject_cast<TableLabel*>(widget)) {
-        label->place(place);  // after the font, which a label sized to its text fits
+        label->place(place);
     } else {
         widget->setGeometry(place);
     }

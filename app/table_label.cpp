@@ -17,11 +17,6 @@ void TableLabel::place(const QRect& rect) {
     } else {
         anchorTimesTwo_ = 2 * rect.x();
     }
-    // The table's size is that of the caption in the designer's fonts; ours may differ by a
-    // pixel, so a caption is fitted from the start. An empty one keeps the table's size.
-    if (!text().isEmpty()) {
-        fitToText();
-    }
 }
 
 void TableLabel::setCaption(const QString& caption) {
@@ -29,13 +24,24 @@ void TableLabel::setCaption(const QString& caption) {
         return;
     }
     setText(caption);
-    fitToText();
+    // An empty caption draws nothing: a label never fitted keeps the table's size for it, and
+    // its font need not be loaded for it.
+    if (fitted_ || !caption.isEmpty()) {
+        fitToText();
+    }
+}
+
+void TableLabel::fitFirstCaption() {
+    if (!fitted_ && !text().isEmpty()) {
+        fitToText();
+    }
 }
 
 void TableLabel::fitToText() {
     if (!sizedToText_) {
         return;
     }
+    fitted_ = true;
     const QString caption = text();
     const QFontMetrics metrics(font());
     const int frame = 2 * frameWidth();

@@ -17,11 +17,17 @@ class TableLabel : public QLabel {
     // captions coming and going never make a centred label drift.
     void place(const QRect& rect);
     void setCaption(const QString& caption);
+    // The table's size is that of the caption in the designer's fonts; ours may differ by a
+    // pixel, so the caption the window first shows is fitted before it is drawn. Not at load:
+    // some captions of the table are replaced before the pupil sees them, and measuring one
+    // loads its font. An empty caption keeps the table's size.
+    void fitFirstCaption();
 
   private:
     void fitToText();
 
     bool sizedToText_;
+    bool fitted_ = false;
     int anchorTimesTwo_ = 0;  // twice the anchored x, so a centre is whole
 };
 

@@ -135,6 +135,10 @@ void Tavola::showEvent(QShowEvent* event) {
     if (activationPending_) {
         activationPending_ = false;
         Form_Activate();
+        // With the first problem posed, the captions the pupil will see are known.
+        for (auto* label : centralWidget()->findChildren<TableLabel*>()) {
+            label->fitFirstCaption();
+        }
     }
 }
 

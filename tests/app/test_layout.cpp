@@ -191,6 +191,18 @@ class LayoutTest : public QObject {
         }
     }
 
+    // Captions the first problem leaves alone are fitted before the window is drawn: their
+    // frames hug them rather than keep the table's size.
+    void the_shown_headings_and_scores_hug_their_captions() {
+        Game game;
+        for (const char* name : {"Label6", "Label1", "Label3", "lblScore", "lblScore2"}) {
+            auto* label = game.control<QLabel>(name);
+            const QFontMetrics metrics(label->font());
+            QCOMPARE(label->size(),
+                     QSize(metrics.horizontalAdvance(label->text()) + 4, metrics.height() + 4));
+        }
+    }
+
     void colours_of_the_window_and_the_score() {
         LoadedWindow loaded;
         QCOMPARE(loaded.window.centralWidget()->palette().color(QPalette::Window),
