@@ -7,7 +7,8 @@ class QApplication;
 namespace vorlane {
 
 // Readies the application before any widget or font exists: Qt's own texts in Italian, the
-// free fonts that stand in for the layout's, one look on every desktop, the program's icon.
+// free fonts that stand in for the layout's, one look on every desktop, the program's icon, and
+// a screen reader told of the caret where the focus is.
 // Returns false when Qt's Italian translation was not found in the folder; the game's own
 // texts are Italian all the same.
 bool prepareDesktop(QApplication& app, const QString& translations = {});
