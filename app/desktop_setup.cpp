@@ -7,6 +7,7 @@
 #include <QTranslator>
 
 #include "art.h"
+#include "caret_news.h"
 #include "controls.h"
 #include "table_text.h"
 
@@ -32,6 +33,7 @@ bool prepareDesktop(QApplication& app, const QString& translations) {
     // the picture drawn again at every size when it is created.
     const QString icon = uiText(ui::kWindowIcon);
     QApplication::setWindowIcon(artIcon(icon, icon));
+    keepCaretNewsToTheFocus();
     return translated;
 }
 

@@ -7,7 +7,7 @@ class QApplication;
 namespace vorlane {
 
 // Readies the application before any widget exists: Qt's own texts in Italian, one look on
-// every desktop, the program's icon.
+// every desktop, the program's icon, and a screen reader told of the caret where the focus is.
 // Returns false when Qt's Italian translation was not found in the folder; the game's own
 // texts are Italian all the same.
 bool prepareDesktop(QApplication& app, const QString& translations = {});

@@ -1,10 +1,12 @@
 #include "tavola.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -257,6 +259,12 @@ void Tavola::new_Click() {
     unload();
     load();
     show();
+    // When the window manager hands the keyboard straight back to the window shown again, Qt's
+    // window keeps the focus it never lost while Qt's widgets count the window as inactive: the
+    // box would take keys but have no caret, and a screen reader would hear of no focus.
+    if (windowHandle()->isActive() && !isActiveWindow()) {
+        QApplication::setActiveWindow(this);
+    }
 }
 
 void Tavola::calc_Click() {

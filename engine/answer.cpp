@@ -190,7 +190,7 @@ Verdict judge(WindowState& state, std::string_view typed) {
     }
     verdict.rightCaption = counterCaption(state.rightCount);
     verdict.totalCaption = counterCaption(std::int32_t{state.rightCount} + state.wrongCount);
-    verdict.spoken = spokenVerdict(verdict.message, verdict.rightCaption,
+    verdict.spoken = spokenVerdict(verdict.right, digits(state.correctAnswer), verdict.rightCaption,
                                    counterCaption(state.wrongCount), verdict.totalCaption);
     return verdict;
 }

@@ -1,6 +1,7 @@
 #include "spoken.h"
 
 #include <stdexcept>
+#include <vector>
 
 #include "problem.h"
 
@@ -19,12 +20,12 @@ struct Spoken {
 };
 
 constexpr Spoken kMeasureNames[kMeasures] = {
-    {"altezza VO", kLength}, {"raggio OK", kLength}, {"apotema VK", kLength}};
+    {"altezza V O", kLength}, {"raggio O K", kLength}, {"apotema V K", kLength}};
 
 Spoken extraName(Quantity extra) {
     switch (extra) {
         case Quantity::BaseEdge:
-            return {"lato AB", kLength};
+            return {"lato A B", kLength};
         case Quantity::BasePerimeter:
             return {"perimetro di base", kLength};
         case Quantity::BaseArea:
@@ -41,34 +42,84 @@ Spoken extraName(Quantity extra) {
     throw std::logic_error("no problem gives this quantity as its extra datum");
 }
 
-void addDatum(std::string& text, Spoken spoken, const std::string& number) {
-    text += text.ends_with(':') ? " " : ", ";
-    text.append(spoken.name).append(" ").append(number).append(" ").append(spoken.unit);
+bool isFigureName(std::string_view word) {
+    return word.size() > 1 && word.find_first_not_of("ABCDKOV") == std::string_view::npos;
+}
+
+// One word of a title as it should sound: the figure's points one by one, a unit in words.
+std::string wordForTheEar(std::string_view word) {
+    if (isFigureName(word)) {
+        std::string letters;
+        for (const char letter : word) {
+            letters.append(letters.empty() ? "" : " ").push_back(letter);
+        }
+        return letters;
+    }
+    if (word == "cm") {
+        return std::string(kLength);
+    }
+    if (word == "cmq") {
+        return std::string(kArea);
+    }
+    if (word == "cmc") {
+        return std::string(kVolume);
+    }
+    return std::string(word);
+}
+
+// A title as the window shows it, for the ear: a bracketed remark follows a comma instead.
+std::string titleForTheEar(std::string_view title) {
+    std::string text;
+    std::size_t start = 0;
+    while (start < title.size()) {
+        std::size_t end = title.find(' ', start);
+        end = end == std::string_view::npos ? title.size() : end;
+        std::string_view word = title.substr(start, end - start);
+        if (word.starts_with('(')) {
+            text += ',';
+            word.remove_prefix(1);
+        }
+        if (word.ends_with(')')) {
+            word.remove_suffix(1);
+        }
+        text.append(text.empty() ? "" : " ").append(wordForTheEar(word));
+        start = end + 1;
+    }
+    return text;
+}
+
+std::string datum(Spoken spoken, const std::string& number) {
+    return std::string(spoken.name).append(" ").append(number).append(" ").append(spoken.unit);
 }
 
 }  // namespace
 
 std::string spokenProblem(const Problem& problem, Quantity extra) {
-    std::string text = problem.title + ". Dati:";
+    std::vector<std::string> data;
     for (std::size_t i = 0; i < kMeasures; ++i) {
         if (problem.measureShown[i]) {
-            addDatum(text, kMeasureNames[i], problem.measureCaptions[i]);
+            data.push_back(datum(kMeasureNames[i], problem.measureCaptions[i]));
         }
     }
     if (extra != Quantity::None) {
-        addDatum(text, extraName(extra), problem.extraDigits);
+        data.push_back(datum(extraName(extra), problem.extraDigits));
+    }
+    std::string text = titleForTheEar(problem.title) + ". Dati";
+    for (std::size_t i = 0; i < data.size(); ++i) {
+        text.append(i == 0 ? " " : i + 1 == data.size() ? " e " : ", ").append(data[i]);
     }
     return text + ".";
 }
 
-std::string spokenVerdict(std::string_view message, std::string_view right, std::string_view wrong,
-                          std::string_view total) {
-    std::string text(message);
-    // "Esatto.OK!!!" ends a sentence already; "Sbagliato!! 80" ends in the right answer.
-    text += text.ends_with('!') ? " " : ". ";
-    text.append("Risposte esatte ").append(right);
-    text.append(", errate ").append(wrong);
-    text.append(", totali ").append(total).append(".");
+std::string spokenVerdict(bool right, std::string_view correctAnswer, std::string_view rightCount,
+                          std::string_view wrongCount, std::string_view totalCount) {
+    std::string text = right ? "Esatto, OK!" : "Sbagliato! La risposta giusta è ";
+    if (!right) {
+        text.append(correctAnswer).append(".");
+    }
+    text.append(" Risposte esatte ").append(rightCount);
+    text.append(", errate ").append(wrongCount);
+    text.append(", totali ").append(totalCount).append(".");
     return text;
 }
 

@@ -215,8 +215,9 @@ class AnswerTest : public QObject {
         QVERIFY(state.rightCount >= 0 && state.wrongCount >= 0);
     }
 
-    // What a screen reader says as the focus reaches cmdNext: the verdict, then all three
-    // counts, the wrong one too when only the right one changed.
+    // What a screen reader says as the focus reaches cmdNext: the verdict, with the right value
+    // after a wrong answer, then all three counts, the wrong one too when only the right one
+    // changed; no dot between words, which a screen reader would read aloud.
     void the_verdict_is_told_with_the_score_data() {
         QTest::addColumn<int>("right");
         QTest::addColumn<int>("wrong");
@@ -224,16 +225,17 @@ class AnswerTest : public QObject {
         QTest::addColumn<QString>("told");
         QTest::newRow("first answer, right")
             << 0 << 0 << "60"
-            << "Esatto.OK!!! Risposte esatte 1, errate 0, totali 1.";
+            << "Esatto, OK! Risposte esatte 1, errate 0, totali 1.";
         QTest::newRow("first answer, wrong")
             << 0 << 0 << ""
-            << "Sbagliato!! 60. Risposte esatte 0, errate 1, totali 1.";
+            << "Sbagliato! La risposta giusta è 60. Risposte esatte 0, errate 1, totali 1.";
         QTest::newRow("right after wrong ones")
             << 3 << 1 << "060"
-            << "Esatto.OK!!! Risposte esatte 4, errate 1, totali 5.";
+            << "Esatto, OK! Risposte esatte 4, errate 1, totali 5.";
         QTest::newRow("at the limits")
             << 32767 << 32767 << "59"
-            << "Sbagliato!! 60. Risposte esatte 32767, errate 32767, totali 32767.";
+            << "Sbagliato! La risposta giusta è 60. Risposte esatte 32767, errate 32767, "
+               "totali 32767.";
     }
     void the_verdict_is_told_with_the_score() {
         QFETCH(int, right);

@@ -47,44 +47,48 @@ class ProblemsTest : public QObject {
         QCOMPARE(QString::fromStdString(p.measureCaptions[2]), QString::number(pyramid.VK));
     }
 
-    // What a screen reader says as the answer box takes the focus: the title as shown, then
-    // the measures on show and the extra datum, each with its number and unit in words.
-    void the_problem_is_told_as_it_is_shown_data() {
+    // What a screen reader says as the answer box takes the focus: the title, then the measures
+    // on show and the extra datum, each with its number and unit in words; the figure's points
+    // one by one and no colon or bracket, which a screen reader would read aloud.
+    void the_problem_is_told_for_the_ear_data() {
         QTest::addColumn<Pyramid>("pyramid");
         QTest::addColumn<int>("type");
         QTest::addColumn<QString>("told");
         QTest::newRow("inradius and apothem")
             << k6_8_10 << 1
-            << "Altezza VO. Dati: raggio OK 8 centimetri, apotema VK 10 centimetri.";
+            << "Altezza V O. Dati raggio O K 8 centimetri e apotema V K 10 centimetri.";
         QTest::newRow("height and inradius")
             << k6_8_10 << 4
-            << "Superficie laterale. Dati: altezza VO 6 centimetri, raggio OK 8 centimetri.";
+            << "Superficie laterale. Dati altezza V O 6 centimetri e raggio O K 8 centimetri.";
         QTest::newRow("base area")
             << k6_8_10 << 8
-            << "Raggio circonferenza inscritta OK. Dati: apotema VK 10 centimetri, "
+            << "Raggio circonferenza inscritta O K. Dati apotema V K 10 centimetri e "
                "superficie di base 256 centimetri quadrati.";
         QTest::newRow("base perimeter")
             << k7_24_25 << 11
-            << "Altezza VO. Dati: apotema VK 25 centimetri, perimetro di base 192 centimetri.";
+            << "Altezza V O. Dati apotema V K 25 centimetri e perimetro di base 192 centimetri.";
         QTest::newRow("base edge, the title's own brackets")
             << k6_8_10 << 13
-            << "Spigolo VB (approssima all'unità). Dati: apotema VK 10 centimetri, "
-               "lato AB 16 centimetri.";
+            << "Spigolo V B, approssima all'unità. Dati apotema V K 10 centimetri e "
+               "lato A B 16 centimetri.";
         QTest::newRow("volume, a title with a unit")
             << k7_24_25 << 14
-            << "La superficie di base misura cmq. Dati: altezza VO 7 centimetri, "
-               "volume 5376 centimetri cubi.";
+            << "La superficie di base misura centimetri quadrati. Dati altezza V O 7 centimetri "
+               "e volume 5376 centimetri cubi.";
+        QTest::newRow("base edge asked") << k7_24_25 << 16
+                                         << "Spigolo A B. Dati altezza V O 7 centimetri e "
+                                            "volume 5376 centimetri cubi.";
         QTest::newRow("lateral surface") << k7_24_25 << 17
-                                         << "Apotema VK. Dati: raggio OK 24 centimetri, "
+                                         << "Apotema V K. Dati raggio O K 24 centimetri e "
                                             "superficie laterale 2400 centimetri quadrati.";
         QTest::newRow("total surface") << k6_8_10 << 20
-                                       << "Superficie laterale. Dati: raggio OK 8 centimetri, "
+                                       << "Superficie laterale. Dati raggio O K 8 centimetri e "
                                           "superficie totale 576 centimetri quadrati.";
         QTest::newRow("volume of the solid, three digits")
             << Pyramid{13, 84, 85} << 21
-            << "Altezza VO. Dati: raggio OK 84 centimetri, volume 122304 centimetri cubi.";
+            << "Altezza V O. Dati raggio O K 84 centimetri e volume 122304 centimetri cubi.";
     }
-    void the_problem_is_told_as_it_is_shown() {
+    void the_problem_is_told_for_the_ear() {
         QFETCH(Pyramid, pyramid);
         QFETCH(int, type);
         QFETCH(QString, told);

@@ -1,0 +1,100 @@
+#!/usr/bin/env bash
+# Plays the game by ear with Debian's own screen reader: Orca on an X server with a window
+# manager, a session bus of its own and the accessibility bus switched on, speaking Italian
+# through speech-dispatcher. The only voice is a file: each utterance is appended to it with the
+# time it was said, so no sound card is needed and the player reads what Orca said.
+# Usage: with_orca.sh BINARY
+set -euo pipefail
+binary=$1
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+
+if [[ ${VORLANE_ORCA_SESSION:-} != inside ]]; then
+    for tool in Xvfb openbox dbus-run-session dbus-send orca speech-dispatcher xdotool \
+        localedef unshare /usr/bin/python3 /usr/lib/speech-dispatcher-modules/sd_generic \
+        /usr/share/i18n/locales/it_IT; do
+        [[ -e $tool ]] || command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing"; exit 1; }
+    done
+    /usr/bin/python3 -c 'import pyatspi, speechd' || { echo "FAIL: a Python module is missing"; exit 1; }
+    # Orca started without --replace refuses to run beside another Orca of the same user
+    # anywhere on the machine, and one started with it kills the others. In a process space
+    # of its own it sees no other, and when the session ends everything in it ends too.
+    VORLANE_ORCA_SESSION=inside exec unshare --pid --fork --mount-proc "$0" "$@"
+fi
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export HOME=$work/home
+export XDG_CONFIG_HOME=$HOME/.config XDG_DATA_HOME=$HOME/.local/share XDG_CACHE_HOME=$HOME/.cache
+mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME"
+mkdir -m 700 "$work/runtime"
+export XDG_RUNTIME_DIR=$work/runtime
+
+# Orca speaks Italian, and asks for an Italian voice, only under an Italian locale.
+italian=(LANG=it_IT.UTF-8 LC_ALL=it_IT.UTF-8 LANGUAGE=it)
+if ! locale -a | grep -qix 'it_IT.utf-\?8'; then
+    mkdir "$work/locale"
+    localedef -i it_IT -f UTF-8 "$work/locale/it_IT.UTF-8"
+    italian+=(LOCPATH="$work/locale")
+fi
+
+# speech-dispatcher's one output module: the generic module, whose command writes the text.
+spoken=$work/spoken
+mkdir -p "$work/speech/modules"
+cat >"$work/voice" <<VOICE
+#!/bin/sh
+printf '%s\t%s\n' "\$(date +%s.%N)" "\$1" >>"$spoken"
+VOICE
+chmod +x "$work/voice"
+cat >"$work/speech/speechd.conf" <<CONF
+AddModule "file" "sd_generic" "file.conf"
+DefaultModule "file"
+DefaultLanguage "it"
+LogDir "$work/speech"
+AudioOutputMethod "alsa"
+AudioALSADevice "null"
+CONF
+cat >"$work/speech/modules/file.conf" <<CONF
+GenericExecuteSynth "$work/voice \'\$DATA\'"
+AddVoice "it" "MALE1" "it"
+GenericLanguage "it" "it" "utf-8"
+CONF
+touch "$spoken"
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+for _ in $(seq 300); do [[ -s $work/display ]] && break; sleep 0.1; done
+[[ -s $work/display ]] || { echo "FAIL: Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
+export DISPLAY=:$(cat "$work/display")
+
+# Orca's own record of what it did, when asked for: VORLANE_ORCA_LOGS=FOLDER.
+debug=()
+if [[ -n ${VORLANE_ORCA_LOGS:-} ]]; then
+    debug=(--debug --debug-file "$VORLANE_ORCA_LOGS/orca-debug.log")
+fi
+
+status=0
+env "${italian[@]}" timeout 300 dbus-run-session -- bash -c '
+    set -euo pipefail
+    work=$1 binary=$2 player=$3
+    shift 3
+    # What a screen reader switches on: Qt watches both and starts talking.
+    for property in IsEnabled ScreenReaderEnabled; do
+        dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+            org.freedesktop.DBus.Properties.Set \
+            string:org.a11y.Status string:$property variant:boolean:true >/dev/null
+    done
+    openbox >"$work/openbox.log" 2>&1 &
+    speech-dispatcher --run-single --timeout 0 --config-dir "$work/speech" \
+        >"$work/speechd.log" 2>&1 &
+    socket=$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock
+    for _ in $(seq 300); do [[ -S $socket ]] && break; sleep 0.1; done
+    [[ -S $socket ]] || { echo "FAIL: speech-dispatcher did not start"; exit 1; }
+    orca "$@" >"$work/orca.log" 2>&1 &
+    QT_QPA_PLATFORM=xcb /usr/bin/python3 "$player" "$binary" "$work/spoken"
+' with_orca "$work" "$binary" "$here/play_by_ear.py" "${debug[@]}" \
+    2> >(grep -v -e 'dbus-daemon' -e 'SpiRegistry' -e 'dbus-run-session' -e 'keyEventError' >&2) ||
+    status=$?
+if [[ $status -ne 0 ]]; then
+    echo "Orca's output:"
+    cat "$work/orca.log"
+fi
+exit "$status"
