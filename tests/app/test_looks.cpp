@@ -1,7 +1,6 @@
 #include <QAbstractButton>
 #include <QFontInfo>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
 
@@ -29,26 +28,19 @@ double ratio(QRgb a, QRgb b) {
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-QRgb mostCommon(const std::map<QRgb, int>& counts) {
-    return std::max_element(counts.begin(), counts.end(),
-                            [](const auto& a, const auto& b) { return a.second < b.second; })
-        ->first;
-}
-
 // A text's contrast as the window draws it: the window is drawn with the control's text and
 // without it; the pixels that change are the text's, their most common colour is the text's
 // solid colour, and what they cover without the text is its background. A text on several
 // backgrounds counts the worst that carries at least a tenth of it.
 double drawnContrast(QWidget& form, QWidget& control) {
-    const QByteArray property = control.metaObject()->indexOfProperty("text") >= 0 ? "text" : "";
-    const QVariant text = control.property(property);
+    const QVariant text = control.property("text");
     if (auto* button = qobject_cast<QAbstractButton*>(&control)) {
         button->setIcon({});  // the picture moves when the caption goes
     }
     const QImage with = form.grab(control.geometry()).toImage();
-    control.setProperty(property, QString());
+    control.setProperty("text", QString());
     const QImage without = form.grab(control.geometry()).toImage();
-    control.setProperty(property, text);
+    control.setProperty("text", text);
 
     std::map<QRgb, int> textColours;
     std::map<QRgb, int> backgrounds;
@@ -65,9 +57,11 @@ double drawnContrast(QWidget& form, QWidget& control) {
         }
     }
     if (changed == 0) {
-        return 0;
+        return 0;  // nothing drawn
     }
-    const QRgb solid = mostCommon(textColours);
+    const QRgb solid = std::max_element(textColours.begin(), textColours.end(), [](auto a, auto b) {
+                           return a.second < b.second;
+                       })->first;
     double worst = 100;
     for (const auto& [background, count] : backgrounds) {
         if (count * 10 >= changed) {
@@ -77,36 +71,32 @@ double drawnContrast(QWidget& form, QWidget& control) {
     return worst;
 }
 
-// The title bar that the window manager draws above a window, from the screen's pixels.
-QImage titleBar(QWidget& window) {
-    const QRect frame = window.frameGeometry();
+// The strip of the given height that the window manager draws above a window's inside, from the
+// screen's pixels. Qt may keep the size of a frame it asked for before the frame was there.
+QImage titleBar(QWidget& window, int height) {
     const QRect inside = window.geometry();
     return window.screen()
-        ->grabWindow(0, frame.x(), frame.y(), frame.width(), inside.y() - frame.y())
+        ->grabWindow(0, inside.x(), inside.y() - height, inside.width(), height)
         .toImage()
         .convertToFormat(QImage::Format_RGB32);
 }
 
-// The columns of a title bar that hold the title: from the first right of the given column that
-// differs from it, the bar's background, to the last before a gap wider than a blank.
-QImage titleIn(const QImage& bar, int background) {
-    constexpr int kWideGap = 8;
+// The title in the title bar of a window wide enough for any title: the columns that differ
+// from the bar's plain background, past the window's icon and short of its buttons.
+QImage wholeTitle(const QImage& bar) {
+    constexpr int kPastIcon = 40;
+    constexpr int kButtons = 150;
     const auto column = [&bar](int x) { return bar.copy(x, 0, 1, bar.height()); };
-    const QImage plain = column(background);
-    int first = background;
-    while (first < bar.width() && column(first) == plain) {
+    const QImage plain = column(kPastIcon);
+    int first = kPastIcon;
+    int last = bar.width() - kButtons;
+    while (first < last && column(first) == plain) {
         ++first;
     }
-    int end = first;
-    for (int gap = 0; end + gap < bar.width() && gap < kWideGap;) {
-        if (column(end + gap) == plain) {
-            ++gap;
-        } else {
-            end += gap + 1;
-            gap = 0;
-        }
+    while (last > first && column(last) == plain) {
+        --last;
     }
-    return bar.copy(first, 0, end - first, bar.height());
+    return bar.copy(first, 0, last + 1 - first, bar.height());
 }
 
 // Whether the picture holds the part at some column.
@@ -119,24 +109,16 @@ bool holds(const QImage& picture, const QImage& part) {
     return false;
 }
 
-// The desktop's interface font, as a platform theme gives it to the program, for one test.
-class AppFont {
-  public:
-    explicit AppFont(const QFont& font) { QApplication::setFont(font); }
-    ~AppFont() { QApplication::setFont(before_); }
-    AppFont(const AppFont&) = delete;
-    AppFont& operator=(const AppFont&) = delete;
-
-  private:
-    QFont before_ = QApplication::font();
-};
-
 }  // namespace
 
 class LooksTest : public QObject {
     Q_OBJECT
 
+    const QFont desktopFont_ = QApplication::font();
+
   private slots:
+    void cleanup() { QApplication::setFont(desktopFont_); }
+
     // Each ratio worked out apart from the game, with WCAG's formula, for the text's colour on the
     // background the table and the pictures give it; a cmd button's face is the colour the style
     // draws from the table's (#59FCFC for cyan, #64FC64 for green). Under a dark desktop palette
@@ -152,41 +134,25 @@ class LooksTest : public QObject {
         // Black on the yellow, on the faces #00CCFE, #00E5FE and #00FEFE, and on the violet
         // #7F66FE of the inner triangle.
         QTest::newRow("vertex A") << "Label13" << 1 << true << 19.87 << 19.87 << 3.0;
-        QTest::newRow("vertex B") << "Label14" << 1 << true << 19.87 << 19.87 << 3.0;
-        QTest::newRow("vertex C") << "Label15" << 1 << true << 19.87 << 19.87 << 3.0;
         QTest::newRow("vertex D") << "Label16" << 1 << true << 11.07 << 11.07 << 3.0;
         QTest::newRow("height VO") << "lblNum1" << 3 << true << 13.64 << 13.64 << 3.0;
-        QTest::newRow("its cm") << "Label2(0)" << 3 << true << 13.64 << 13.64 << 3.0;
         QTest::newRow("inradius OK") << "lblNum2" << 3 << true << 16.61 << 16.61 << 3.0;
-        QTest::newRow("its cm, on cyan") << "Label2(1)" << 3 << true << 16.61 << 16.61 << 3.0;
-        QTest::newRow("apothem VK") << "lblipo" << 1 << true << 5.23 << 5.23 << 3.0;
-        QTest::newRow("its cm, on violet") << "Label2(2)" << 1 << true << 5.23 << 5.23 << 3.0;
+        QTest::newRow("cm of VK") << "Label2(2)" << 1 << true << 5.23 << 5.23 << 3.0;
         QTest::newRow("Exit") << "cmdExit" << 1 << true << 16.75 << 16.75 << 4.5;
         QTest::newRow("Nuovo calcolo") << "cmdNext" << 1 << true << 15.65 << 15.65 << 4.5;
-        // The design's hues on the yellow; their shades #006400, #8B008B and #B00000.
+        // The design's hues; their shades #006400, #8B008B and #B00000. Blue and the answer
+        // box's yellow on blue stay.
         QTest::newRow("green title") << "Label5" << 1 << true << 1.30 << 7.04 << 3.0;
-        QTest::newRow("magenta title") << "Label5" << 8 << true << 2.97 << 8.04 << 3.0;
         QTest::newRow("blue title") << "Label5" << 3 << true << 8.13 << 8.13 << 3.0;
-        QTest::newRow("right verdict") << "lblMessage" << 1 << true << 1.30 << 7.04 << 3.0;
         QTest::newRow("wrong verdict") << "lblMessage" << 1 << false << 3.78 << 6.98 << 3.0;
-        QTest::newRow("extra sentence") << "Label10" << 8 << true << 2.97 << 8.04 << 3.0;
         QTest::newRow("extra number") << "Label11" << 8 << true << 2.97 << 8.04 << 3.0;
-        QTest::newRow("vertex V") << "Label17" << 1 << true << 2.97 << 8.04 << 3.0;
-        QTest::newRow("vertex K") << "Label19" << 1 << true << 2.97 << 8.04 << 3.0;
         QTest::newRow("vertex O, on #00FEFE") << "Label18" << 1 << true << 2.48 << 6.72 << 3.0;
-        QTest::newRow("side h") << "Label20" << 1 << true << 2.97 << 8.04 << 3.0;
-        QTest::newRow("side r") << "Label21" << 1 << true << 2.97 << 8.04 << 3.0;
-        QTest::newRow("side a") << "Label22" << 1 << true << 2.97 << 8.04 << 3.0;
-        QTest::newRow("equals") << "Label4" << 1 << true << 8.13 << 8.13 << 3.0;
-        QTest::newRow("answer, yellow on blue") << "txtAnswer" << 1 << true << 8.00 << 8.00 << 3.0;
+        QTest::newRow("answer") << "txtAnswer" << 1 << true << 8.00 << 8.00 << 3.0;
         // The score panel: white, and the half pyramid's faces.
         QTest::newRow("Risposte esatte") << "Label6" << 1 << true << 2.46 << 7.44 << 4.5;
         QTest::newRow("right count") << "lblScore" << 1 << true << 1.37 << 7.44 << 3.0;
         QTest::newRow("Risposte errate, on #00FEFE")
             << "Label1" << 1 << true << 3.16 << 5.84 << 4.5;
-        QTest::newRow("wrong count") << "lblScore1" << 1 << false << 4.00 << 7.38 << 3.0;
-        QTest::newRow("Risposte totali, on #00FEFE")
-            << "Label3" << 1 << true << 2.48 << 6.72 << 4.5;
         QTest::newRow("total, on #00E5FE") << "lblScore2" << 1 << true << 2.04 << 5.52 << 3.0;
     }
     void texts_read_on_the_designs_backgrounds() {
@@ -228,7 +194,7 @@ class LooksTest : public QObject {
     void every_menu_title_stands_on_the_bar() {
         QFETCH(QString, family);
         QFETCH(int, points);
-        const AppFont desktopFont(QFont(family, points));
+        QApplication::setFont(QFont(family, points));  // as a platform theme gives it
         Game game;
         QMenuBar* bar = game.window.menuBar();
         QCOMPARE(QFontInfo(bar->font()).family(), family);
@@ -252,25 +218,24 @@ class LooksTest : public QObject {
         wide.show();
         QVERIFY(QTest::qWaitForWindowActive(&wide));
         QTRY_VERIFY(wide.frameGeometry().top() < wide.geometry().top());
-        QTest::qWait(300);  // the window manager's first paint of the frame
-        // Past the window's icon, left of the title, which the window manager centres.
-        const QImage whole = titleIn(titleBar(wide), 40);
+        const int height = wide.geometry().top() - wide.frameGeometry().top();
+        QImage whole;
+        QTRY_VERIFY((whole = wholeTitle(titleBar(wide, height))).width() > 50);  // once painted
+        QTest::qWait(300);
+        whole = wholeTitle(titleBar(wide, height));
         wide.hide();
-        QVERIFY(whole.width() > 50);
 
-        QImage shown;
-        QTimer::singleShot(0, [&shown] {
+        // The window manager may take a while to paint the box's frame; a title cut short
+        // never shows whole, and the box is closed all the same.
+        bool shownWhole = false;
+        QTimer::singleShot(0, [&shownWhole, &whole, height] {
             QWidget* box = QApplication::activeModalWidget();
-            QVERIFY(box != nullptr);
-            QVERIFY(QTest::qWaitForWindowActive(box));
-            QTRY_VERIFY(box->frameGeometry().top() < box->geometry().top());
-            QTest::qWait(300);
-            shown = titleBar(*box);
+            shownWhole =
+                QTest::qWaitFor([&] { return holds(titleBar(*box, height), whole); }, 5000);
             QTest::keyClick(box, Qt::Key_Escape);
         });
         vorlane::desktopPlatform().boxes->show("Vuoi veramente lasciarmi  ?", 0x124, title);
-        QVERIFY(!shown.isNull());
-        QVERIFY(holds(shown, whole));
+        QVERIFY(shownWhole);
     }
 };
 
