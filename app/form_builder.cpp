@@ -16,6 +16,7 @@
 #include "design_units.h"
 #include "picture.h"
 #include "picture_button.h"
+#include "shades.h"
 #include "table_label.h"
 #include "table_text.h"
 
@@ -43,11 +44,18 @@ void setColour(QWidget& widget, QPalette::ColorRole role, const std::optional<Rg
     }
 }
 
-QWidget* labelFor(const ui::ControlSpec& spec, QWidget& form) {
+std::optional<Rgb> textColour(const ui::ControlSpec& spec, bool highContrast) {
+    if (!spec.textColour) {
+        return std::nullopt;
+    }
+    return ui::shownColour(*spec.textColour, highContrast);
+}
+
+QWidget* labelFor(const ui::ControlSpec& spec, QWidget& form, bool highContrast) {
     auto* label = new TableLabel((spec.flags & ui::kSizedToText) != 0, &form);
     label->setAlignment(alignmentOf(spec.align));
     label->setText(uiText(spec.caption));
-    setColour(*label, QPalette::WindowText, spec.textColour);
+    setColour(*label, QPalette::WindowText, textColour(spec, highContrast));
     if ((spec.flags & ui::kTransparent) == 0) {
         // An opaque label is filled with the desktop's face colour.
         QPalette palette = label->palette();
@@ -107,27 +115,27 @@ class TextBoxStyle : public QProxyStyle {
     }
 };
 
-QWidget* textBoxFor(const ui::ControlSpec& spec, QWidget& form) {
+QWidget* textBoxFor(const ui::ControlSpec& spec, QWidget& form, bool highContrast) {
     auto* box = new QLineEdit(&form);
     auto* style = new TextBoxStyle;
     box->setStyle(style);
     style->setParent(box);
     box->setMaxLength(spec.limit);
-    setColour(*box, QPalette::Text, spec.textColour);
+    setColour(*box, QPalette::Text, textColour(spec, highContrast));
     setColour(*box, QPalette::Base, spec.background);
     return box;
 }
 
-QWidget* widgetFor(const ui::ControlSpec& spec, QWidget& form) {
+QWidget* widgetFor(const ui::ControlSpec& spec, QWidget& form, bool highContrast) {
     switch (spec.kind) {
         case ui::Kind::Label:
-            return labelFor(spec, form);
+            return labelFor(spec, form, highContrast);
         case ui::Kind::Picture:
             return pictureFor(spec, form);
         case ui::Kind::Button:
             return buttonFor(spec, form);
         case ui::Kind::TextBox:
-            return textBoxFor(spec, form);
+            return textBoxFor(spec, form, highContrast);
         case ui::Kind::Timer:
             break;
     }
@@ -141,8 +149,8 @@ void addTimer(const ui::ControlSpec& spec, QWidget& form) {
     timer->start();
 }
 
-QWidget* addWidget(const ui::ControlSpec& spec, QWidget& form) {
-    QWidget* widget = widgetFor(spec, form);
+QWidget* addWidget(const ui::ControlSpec& spec, QWidget& form, bool highContrast) {
+    QWidget* widget = widgetFor(spec, form, highContrast);
     widget->setObjectName(uiText(spec.name));
     if (!spec.font.family.empty()) {
         widget->setFont(tableFont(spec.font));
@@ -165,15 +173,15 @@ QWidget* addWidget(const ui::ControlSpec& spec, QWidget& form) {
 
 }  // namespace
 
-void buildControls(QWidget& form) {
+void buildControls(QWidget& form, bool highContrast) {
     const auto table = ui::controls();
     std::map<int, QWidget*> byTabIndex;
-    std::for_each(table.rbegin(), table.rend(), [&form, &byTabIndex](const ui::ControlSpec& spec) {
+    std::for_each(table.rbegin(), table.rend(), [&](const ui::ControlSpec& spec) {
         if (spec.kind == ui::Kind::Timer) {
             addTimer(spec, form);
             return;
         }
-        QWidget* widget = addWidget(spec, form);
+        QWidget* widget = addWidget(spec, form, highContrast);
         if (spec.kind == ui::Kind::Button || spec.kind == ui::Kind::TextBox) {
             byTabIndex[spec.tabIndex] = widget;
         }

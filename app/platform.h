@@ -77,6 +77,8 @@ struct Platform {
     std::unique_ptr<ProgramEnd> end;
     // Made from the clock when empty.
     std::unique_ptr<RandomSource> random;
+    // The desktop asks for high contrast: the texts take darker shades of their colours.
+    bool highContrast = false;
 };
 
 // The real desktop, through Qt.

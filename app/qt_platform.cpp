@@ -10,6 +10,8 @@
 #include <map>
 
 #include "box_flag_word.h"
+#include "box_title.h"
+#include "desktop_contrast.h"
 #include "platform.h"
 
 namespace vorlane {
@@ -50,6 +52,7 @@ class QtMessageBoxes final : public MessageBoxes {
         }
         box.setEscapeButton(
             box.button(layout.buttons.size() > 1 ? QMessageBox::No : QMessageBox::Ok));
+        makeRoomForTitle(box);
         box.exec();
         const auto pressed = answers.find(box.clickedButton());
         return pressed == answers.end() ? layout.buttons.back() : pressed->second;
@@ -157,6 +160,7 @@ Platform desktopPlatform() {
     platform.clock = std::make_unique<QtClock>();
     platform.beeper = std::make_unique<QtBeeper>();
     platform.end = std::make_unique<QtProgramEnd>();
+    platform.highContrast = desktopAsksHighContrast();
     return platform;
 }
 

@@ -5,6 +5,7 @@
 #include <QMenuBar>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QStyle>
 #include <QTimer>
 #include <QWindow>
 
@@ -20,6 +21,7 @@
 #include "picture_button.h"
 #include "problem.h"
 #include "pupil_pointer.h"
+#include "shades.h"
 #include "table_label.h"
 #include "table_text.h"
 
@@ -84,12 +86,16 @@ Tavola::~Tavola() = default;
 
 void Tavola::load() {
     auto* form = new QWidget;
-    QPalette palette = form->palette();
+    // The design's texts stand on its own backgrounds, so where it takes the desktop's text and
+    // face colours it gets those of the default look, whatever the desktop's palette: a dark
+    // palette's white would vanish on the yellow. The menus and the message boxes, on
+    // backgrounds of their own, keep the desktop's.
+    QPalette palette = style()->standardPalette();
     palette.setColor(QPalette::Window, qtColour(ui::kBackground));
     form->setPalette(palette);
     form->setAutoFillBackground(true);
     form->setCursor(pupilPointer(devicePixelRatioF()));
-    buildControls(*form);
+    buildControls(*form, platform_.highContrast);
     setCentralWidget(form);
     controls_ = std::make_unique<Controls>(findControls(*form));
 
@@ -199,7 +205,7 @@ void Tavola::cmdNext_Click() {
             c.units[i]->hide();
         }
     }
-    setTextColour(*c.Label5, problem.titleColour);
+    setTextColour(*c.Label5, ui::shownColour(problem.titleColour, platform_.highContrast));
     c.Label5->setCaption(fromUtf8(problem.title));
     if (!problem.sentence.empty()) {
         c.Label10->setCaption(fromUtf8(problem.sentence));
@@ -228,7 +234,7 @@ void Tavola::txtAnswer_KeyPress(std::int16_t& charCode) {
     }
     Controls& c = *controls_;
     const Verdict verdict = judge(state_, c.txtAnswer->text().toStdString());
-    setTextColour(*c.lblMessage, verdict.colour);
+    setTextColour(*c.lblMessage, ui::shownColour(verdict.colour, platform_.highContrast));
     c.lblMessage->setCaption(fromUtf8(verdict.message));
     if (verdict.wrongCaption) {
         c.lblScore1->setCaption(fromUtf8(*verdict.wrongCaption));

@@ -7,7 +7,6 @@ namespace {
 constexpr Rgb kYellow{0xFF, 0xFF, 0x00};
 constexpr Rgb kCyan{0x00, 0xFF, 0xFF};
 constexpr Rgb kBlack{0x00, 0x00, 0x00};
-constexpr Rgb kDarkGreen{0x00, 0xC0, 0x00};
 
 constexpr FontSpec kArial20{"Arial", 20.25, false};
 constexpr FontSpec kArial18Bold{"Arial", 18, true};

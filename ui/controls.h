@@ -66,6 +66,8 @@ inline constexpr int kCaptionBlanks = 79;
 inline constexpr Twips kClientWidth = 11910;
 inline constexpr Twips kClientHeight = 8520;
 inline constexpr Rgb kBackground{0xFF, 0xFF, 0x80};
+// The heading of the right answers, darker than their count.
+inline constexpr Rgb kDarkGreen{0x00, 0xC0, 0x00};
 
 inline constexpr std::string_view kWindowIcon = ":/art/icon.svg";
 inline constexpr std::string_view kPointer = ":/art/pointer.svg";

@@ -4,7 +4,8 @@ namespace vorlane::ui {
 
 namespace {
 
-// The authors' contact lines.
+// The authors' contact lines. The titles are short, so that all six titles stand on the bar at
+// the interface fonts desktops use, up to DejaVu Sans 14.
 constexpr MenuEntry kSchool[] = {{"scuola", "Scuola media statale di Vorlane"}};
 constexpr MenuEntry kAddress[] = {{"Tmer", "Via della Geometria 1, Vorlane"}};
 constexpr MenuEntry kContact[] = {{"per", "Per contattare gli autori "}};
@@ -37,9 +38,9 @@ constexpr MenuEntry kFormulas[] = {
 };
 
 constexpr MenuSpec kMenus[] = {
-    {"sito", "www.vorlane.example", kSchool},
-    {"Ciao", "Gli autori: la classe terza B", kAddress},
-    {"posta", "autori@vorlane.example", kContact},
+    {"sito", "3b.example", kSchool},           // their web address
+    {"Ciao", "La 3ª B", kAddress},             // the authors, a class
+    {"posta", "autori@3b.example", kContact},  // their e-mail address
     {"new", "Nuovo gioco", {}},
     {"fcs", "Formulario", kFormulas},
     {"calc", "Calcolatrice", {}},

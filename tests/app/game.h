@@ -13,9 +13,10 @@
 // A game in the offscreen window, on a scripted desktop.
 class Game {
   public:
-    // A random source of the test's own, or one seeded from the scripted clock.
-    explicit Game(std::unique_ptr<vorlane::RandomSource> random = {})
-        : desk(std::move(random)), window(std::move(desk.platform)) {
+    // A random source of the test's own, or one seeded from the scripted clock; the desktop's
+    // wish for high contrast.
+    explicit Game(std::unique_ptr<vorlane::RandomSource> random = {}, bool highContrast = false)
+        : desk(std::move(random)), window(withContrast(desk.platform, highContrast)) {
         window.show();
     }
 
@@ -36,6 +37,12 @@ class Game {
 
     vorlane::ScriptedDesktop desk;
     vorlane::Tavola window;
+
+  private:
+    static vorlane::Platform withContrast(vorlane::Platform& platform, bool highContrast) {
+        platform.highContrast = highContrast;
+        return std::move(platform);
+    }
 };
 
 // The draws that pose one given problem: the size n (3 to 6), the family (1 to 8), the k draw

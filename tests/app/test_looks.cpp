@@ -1,0 +1,243 @@
+#include <QAbstractButton>
+#include <QFontInfo>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTimer>
+
+#include <cmath>
+#include <map>
+
+#include "desktop_contrast.h"
+#include "game.h"
+
+namespace {
+
+// The relative luminance of a colour as WCAG 2 defines it.
+double luminance(QRgb rgb) {
+    const auto channel = [](int value) {
+        const double c = value / 255.0;
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(qRed(rgb)) + 0.7152 * channel(qGreen(rgb)) +
+           0.0722 * channel(qBlue(rgb));
+}
+
+double ratio(QRgb a, QRgb b) {
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// A text's contrast as the window draws it: the window is drawn with the control's text and
+// without it; the pixels that change are the text's, their most common colour is the text's
+// solid colour, and what they cover without the text is its background. A text on several
+// backgrounds counts the worst that carries at least a tenth of it.
+double drawnContrast(QWidget& form, QWidget& control) {
+    const QVariant text = control.property("text");
+    if (auto* button = qobject_cast<QAbstractButton*>(&control)) {
+        button->setIcon({});  // the picture moves when the caption goes
+    }
+    const QImage with = form.grab(control.geometry()).toImage();
+    control.setProperty("text", QString());
+    const QImage without = form.grab(control.geometry()).toImage();
+    control.setProperty("text", text);
+
+    std::map<QRgb, int> textColours;
+    std::map<QRgb, int> backgrounds;
+    int changed = 0;
+    for (int y = 0; y < with.height(); ++y) {
+        for (int x = 0; x < with.width(); ++x) {
+            const QRgb drawn = with.pixel(x, y);
+            const QRgb under = without.pixel(x, y);
+            if (drawn != under) {
+                ++textColours[drawn];
+                ++backgrounds[under];
+                ++changed;
+            }
+        }
+    }
+    if (changed == 0) {
+        return 0;  // nothing drawn
+    }
+    const QRgb solid = std::max_element(textColours.begin(), textColours.end(), [](auto a, auto b) {
+                           return a.second < b.second;
+                       })->first;
+    double worst = 100;
+    for (const auto& [background, count] : backgrounds) {
+        if (count * 10 >= changed) {
+            worst = std::min(worst, ratio(solid, background));
+        }
+    }
+    return worst;
+}
+
+// The strip of the given height that the window manager draws above a window's inside, from the
+// screen's pixels. Qt may keep the size of a frame it asked for before the frame was there.
+QImage titleBar(QWidget& window, int height) {
+    const QRect inside = window.geometry();
+    return window.screen()
+        ->grabWindow(0, inside.x(), inside.y() - height, inside.width(), height)
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+// The title in the title bar of a window wide enough for any title: the columns that differ
+// from the bar's plain background, past the window's icon and short of its buttons.
+QImage wholeTitle(const QImage& bar) {
+    constexpr int kPastIcon = 40;
+    constexpr int kButtons = 150;
+    const auto column = [&bar](int x) { return bar.copy(x, 0, 1, bar.height()); };
+    const QImage plain = column(kPastIcon);
+    int first = kPastIcon;
+    int last = bar.width() - kButtons;
+    while (first < last && column(first) == plain) {
+        ++first;
+    }
+    while (last > first && column(last) == plain) {
+        --last;
+    }
+    return bar.copy(first, 0, last + 1 - first, bar.height());
+}
+
+// Whether the picture holds the part at some column.
+bool holds(const QImage& picture, const QImage& part) {
+    for (int x = 0; x + part.width() <= picture.width(); ++x) {
+        if (picture.copy(x, 0, part.width(), part.height()) == part) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+class LooksTest : public QObject {
+    Q_OBJECT
+
+    const QFont desktopFont_ = QApplication::font();
+
+  private slots:
+    void cleanup() { QApplication::setFont(desktopFont_); }
+
+    // Each ratio worked out apart from the game, with WCAG's formula, for the text's colour on the
+    // background the table and the pictures give it; a cmd button's face is the colour the style
+    // draws from the table's (#59FCFC for cyan, #64FC64 for green). Under a dark desktop palette
+    // the texts keep the default look's ratio; with high contrast, the darker shades reach
+    // at least WCAG AA's mark: 4.5, or 3 for large text (24 px, or bold from 18.7 px).
+    void texts_read_on_the_designs_backgrounds_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("type");
+        QTest::addColumn<bool>("right");
+        QTest::addColumn<double>("designRatio");
+        QTest::addColumn<double>("highRatio");
+        QTest::addColumn<double>("mark");
+        // Black on the yellow, on the faces #00CCFE, #00E5FE and #00FEFE, and on the violet
+        // #7F66FE of the inner triangle.
+        QTest::newRow("vertex A") << "Label13" << 1 << true << 19.87 << 19.87 << 3.0;
+        QTest::newRow("vertex D") << "Label16" << 1 << true << 11.07 << 11.07 << 3.0;
+        QTest::newRow("height VO") << "lblNum1" << 3 << true << 13.64 << 13.64 << 3.0;
+        QTest::newRow("inradius OK") << "lblNum2" << 3 << true << 16.61 << 16.61 << 3.0;
+        QTest::newRow("cm of VK") << "Label2(2)" << 1 << true << 5.23 << 5.23 << 3.0;
+        QTest::newRow("Exit") << "cmdExit" << 1 << true << 16.75 << 16.75 << 4.5;
+        QTest::newRow("Nuovo calcolo") << "cmdNext" << 1 << true << 15.65 << 15.65 << 4.5;
+        // The design's hues; their shades #006400, #8B008B and #B00000. Blue and the answer
+        // box's yellow on blue stay.
+        QTest::newRow("green title") << "Label5" << 1 << true << 1.30 << 7.04 << 3.0;
+        QTest::newRow("blue title") << "Label5" << 3 << true << 8.13 << 8.13 << 3.0;
+        QTest::newRow("wrong verdict") << "lblMessage" << 1 << false << 3.78 << 6.98 << 3.0;
+        QTest::newRow("extra number") << "Label11" << 8 << true << 2.97 << 8.04 << 3.0;
+        QTest::newRow("vertex O, on #00FEFE") << "Label18" << 1 << true << 2.48 << 6.72 << 3.0;
+        QTest::newRow("answer") << "txtAnswer" << 1 << true << 8.00 << 8.00 << 3.0;
+        // The score panel: white, and the half pyramid's faces.
+        QTest::newRow("Risposte esatte") << "Label6" << 1 << true << 2.46 << 7.44 << 4.5;
+        QTest::newRow("right count") << "lblScore" << 1 << true << 1.37 << 7.44 << 3.0;
+        QTest::newRow("Risposte errate, on #00FEFE")
+            << "Label1" << 1 << true << 3.16 << 5.84 << 4.5;
+        QTest::newRow("total, on #00E5FE") << "lblScore2" << 1 << true << 2.04 << 5.52 << 3.0;
+    }
+    void texts_read_on_the_designs_backgrounds() {
+        QFETCH(QString, name);
+        QFETCH(int, type);
+        QFETCH(bool, right);
+        QFETCH(double, designRatio);
+        QFETCH(double, highRatio);
+        QFETCH(double, mark);
+        // The run says what the desktop is meant to be; a desktop that is not what the run
+        // says would make the test prove nothing.
+        const bool high = qEnvironmentVariableIsSet("VORLANE_TEST_HIGH_CONTRAST");
+        QCOMPARE(vorlane::desktopAsksHighContrast(), high);
+        const bool dark = qEnvironmentVariableIsSet("VORLANE_TEST_DARK");
+        QCOMPARE(luminance(QApplication::palette().color(QPalette::WindowText).rgb()) > 0.5, dark);
+
+        Game game(scripted(drawsFor(3, 2, 0, type)), high);
+        game.answer(right ? game.rightAnswer() : QString("1"));
+        QWidget* control = game.control(qPrintable(name));
+        QVERIFY(control->isVisible());
+        const double drawn = drawnContrast(*game.window.centralWidget(), *control);
+        qInfo("%s: %.2f", qPrintable(name), drawn);
+        QVERIFY2(std::abs(drawn - (high ? highRatio : designRatio)) < 0.01,
+                 qPrintable(QString::number(drawn)));
+        if (high) {
+            QVERIFY(drawn >= mark);
+        }
+        // The menus, on backgrounds of their own, keep the desktop's colours.
+        QCOMPARE(game.window.menuBar()->palette().color(QPalette::WindowText),
+                 QApplication::palette().color(QPalette::WindowText));
+    }
+
+    void every_menu_title_stands_on_the_bar_data() {
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<int>("points");
+        QTest::newRow("GNOME's Cantarell 11") << "Cantarell" << 11;
+        QTest::newRow("DejaVu Sans 14") << "DejaVu Sans" << 14;
+    }
+    void every_menu_title_stands_on_the_bar() {
+        QFETCH(QString, family);
+        QFETCH(int, points);
+        QApplication::setFont(QFont(family, points));  // as a platform theme gives it
+        Game game;
+        QMenuBar* bar = game.window.menuBar();
+        QCOMPARE(QFontInfo(bar->font()).family(), family);
+        const QList<QAction*> titles = bar->actions();
+        QCOMPARE(titles.size(), 6);
+        for (QAction* title : titles) {
+            QVERIFY2(bar->rect().contains(bar->actionGeometry(title)), qPrintable(title->text()));
+        }
+        const QWidget* more = bar->findChild<QWidget*>("qt_menubar_ext_button");
+        QVERIFY(more == nullptr || !more->isVisible());
+        qInfo("%d px to spare", bar->width() - bar->actionGeometry(titles.back()).right() - 1);
+    }
+
+    // On a real window manager: the exit box's title bar shows the same title, pixel for pixel,
+    // as that of a window wide enough for any title; a title cut short shows "…" instead.
+    void a_box_shows_its_whole_title() {
+        const QString title = QStringLiteral("Uscire dal programma");
+        QWidget wide;
+        wide.setWindowTitle(title);
+        wide.resize(700, 100);
+        wide.show();
+        QVERIFY(QTest::qWaitForWindowActive(&wide));
+        QTRY_VERIFY(wide.frameGeometry().top() < wide.geometry().top());
+        const int height = wide.geometry().top() - wide.frameGeometry().top();
+        QImage whole;
+        QTRY_VERIFY((whole = wholeTitle(titleBar(wide, height))).width() > 50);  // once painted
+        QTest::qWait(300);
+        whole = wholeTitle(titleBar(wide, height));
+        wide.hide();
+
+        // The window manager may take a while to paint the box's frame; a title cut short
+        // never shows whole, and the box is closed all the same.
+        bool shownWhole = false;
+        QTimer::singleShot(0, [&shownWhole, &whole, height] {
+            QWidget* box = QApplication::activeModalWidget();
+            shownWhole =
+                QTest::qWaitFor([&] { return holds(titleBar(*box, height), whole); }, 5000);
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+        vorlane::desktopPlatform().boxes->show("Vuoi veramente lasciarmi  ?", 0x124, title);
+        QVERIFY(shownWhole);
+    }
+};
+
+VORLANE_TEST_MAIN(LooksTest)
+#include "test_looks.moc"
