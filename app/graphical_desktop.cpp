@@ -90,10 +90,11 @@ bool graphicalDesktopAtHand() {
 const char* preferredPlatform() {
     // GNOME's compositor draws no frame for a Wayland window: Qt draws a foreign title bar of its
     // own, which cuts the titles of the message boxes, and the boxes are neither attached to the
-    // game nor centred on it. Its XWayland windows get GNOME's own frame and placement.
+    // game nor centred on it. Its XWayland windows get GNOME's own frame and placement. Should
+    // XWayland turn the game away, Qt goes on to Wayland rather than end the game.
     if (variable("QT_QPA_PLATFORM").empty() && desktopListed("GNOME") &&
         xServerAnswers(variable("DISPLAY"))) {
-        return "xcb";
+        return "xcb;wayland";
     }
     return nullptr;
 }
