@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdlib>
 #include <cstring>
+#include <sstream>
 #include <string>
 
 namespace vorlane {
@@ -67,12 +68,35 @@ bool waylandAnswers(const std::string& display) {
     return !runtime.empty() && answers(runtime + '/' + display);
 }
 
+// The desktops the session names, from the most particular: "ubuntu:GNOME".
+bool desktopListed(const std::string& desktop) {
+    std::istringstream names(variable("XDG_CURRENT_DESKTOP"));
+    for (std::string name; std::getline(names, name, ':');) {
+        if (name == desktop) {
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 bool graphicalDesktopAtHand() {
     // A platform that the caller names, such as the tests' offscreen one, is taken on trust.
     return !variable("QT_QPA_PLATFORM").empty() || xServerAnswers(variable("DISPLAY")) ||
            waylandAnswers(variable("WAYLAND_DISPLAY"));
+}
+
+const char* preferredPlatform() {
+    // GNOME's compositor draws no frame for a Wayland window: Qt draws a foreign title bar of its
+    // own, which cuts the titles of the message boxes, and the boxes are neither attached to the
+    // game nor centred on it. Its XWayland windows get GNOME's own frame and placement. Should
+    // XWayland turn the game away, Qt goes on to Wayland rather than end the game.
+    if (variable("QT_QPA_PLATFORM").empty() && desktopListed("GNOME") &&
+        xServerAnswers(variable("DISPLAY"))) {
+        return "xcb;wayland";
+    }
+    return nullptr;
 }
 
 }  // namespace vorlane

@@ -1,6 +1,8 @@
 #include <QApplication>
 
 #include <cstdio>
+#include <string>
+#include <vector>
 
 #include "desktop_setup.h"
 #include "graphical_desktop.h"
@@ -11,7 +13,18 @@ int main(int argc, char* argv[]) {
         std::fputs(vorlane::kNoDesktopLine, stderr);
         return 1;
     }
-    QApplication app(argc, argv);
+    // The preferred platform goes first, so that a -platform of the user's, later on the
+    // command line, still wins.
+    std::vector<char*> arguments(argv, argv + argc);
+    std::string flag = "-platform";
+    std::string platform;
+    if (const char* preferred = vorlane::preferredPlatform()) {
+        platform = preferred;
+        arguments.insert(arguments.begin() + 1, {flag.data(), platform.data()});
+    }
+    int count = static_cast<int>(arguments.size());
+    arguments.push_back(nullptr);
+    QApplication app(count, arguments.data());
     vorlane::prepareDesktop(app);
     vorlane::Tavola window;
     window.show();

@@ -9,6 +9,8 @@
 #include "random_source.h"
 #include "time_of_day.h"
 
+class QWidget;
+
 namespace vorlane {
 
 inline const QString kProductName = QStringLiteral("Vorlane");
@@ -81,7 +83,7 @@ struct Platform {
     bool highContrast = false;
 };
 
-// The real desktop, through Qt.
-Platform desktopPlatform();
+// The real desktop, through Qt; its message boxes lie on the given window.
+Platform desktopPlatform(QWidget* window = nullptr);
 
 }  // namespace vorlane

@@ -22,6 +22,8 @@ class QtMessageBoxes final : public MessageBoxes {
   public:
     using MessageBoxes::show;
 
+    explicit QtMessageBoxes(QWidget* window) : window_(window) {}
+
     int show(const QString& text, int flags, const QString& title) override {
         const BoxLayout layout = boxLayout(flags);
         static const std::map<int, QMessageBox::Icon> icons = {
@@ -39,7 +41,7 @@ class QtMessageBoxes final : public MessageBoxes {
 
         const auto icon = icons.find(layout.icon);
         QMessageBox box(icon == icons.end() ? QMessageBox::NoIcon : icon->second, title, text,
-                        QMessageBox::NoButton, QApplication::activeWindow());
+                        QMessageBox::NoButton, window_);
         std::map<QAbstractButton*, int> answers;
         for (const int answer : layout.buttons) {
             const auto& [standard, caption] = buttons.at(answer);
@@ -57,6 +59,12 @@ class QtMessageBoxes final : public MessageBoxes {
         const auto pressed = answers.find(box.clickedButton());
         return pressed == answers.end() ? layout.buttons.back() : pressed->second;
     }
+
+  private:
+    // Each box is attached to the game's window and centred on it, the window dimmed while it is
+    // open. The active window is none as the focus comes back from an earlier box, or while
+    // the pupil is in another program when the alarm rings: its box would stand alone.
+    QWidget* window_;
 };
 
 // A calculator that ends with a failure this soon has not really started.
@@ -153,9 +161,9 @@ class QtProgramEnd final : public ProgramEnd {
 
 }  // namespace
 
-Platform desktopPlatform() {
+Platform desktopPlatform(QWidget* window) {
     Platform platform;
-    platform.boxes = std::make_unique<QtMessageBoxes>();
+    platform.boxes = std::make_unique<QtMessageBoxes>(window);
     platform.starter = std::make_unique<QtProgramStarter>();
     platform.clock = std::make_unique<QtClock>();
     platform.beeper = std::make_unique<QtBeeper>();

@@ -71,7 +71,7 @@ class TickDesk final : public TickServices {
     Platform& platform_;
 };
 
-Tavola::Tavola() : Tavola(desktopPlatform()) {}
+Tavola::Tavola() : Tavola(desktopPlatform(this)) {}
 
 Tavola::Tavola(Platform platform)
     : platform_(std::move(platform)), tickDesk_(std::make_unique<TickDesk>(platform_)) {
