@@ -7,6 +7,8 @@
 #include <QSvgRenderer>
 #include <QTimer>
 
+#include <functional>
+
 #include "art.h"
 #include "controls.h"
 #include "design_units.h"
@@ -62,6 +64,33 @@ class LoadedWindow {
     vorlane::Tavola window{std::move(desk.platform)};
     QWidget* control(const QString& name) { return window.findChild<QWidget*>(name); }
 };
+
+using Run = QPair<double, double>;  // from and to, in the window's pixels
+
+// The runs of columns of the window's screenshot that hold a marked pixel inside the answer box,
+// up to the window's edge.
+QList<Run> columnRuns(const QImage& shot, QWidget& box,
+                      const std::function<bool(int, int)>& marked) {
+    const double ratio = shot.devicePixelRatio();
+    const QRect inside(box.mapTo(box.window(), QPoint()), box.size());
+    const auto device = [ratio](int at) { return static_cast<int>(std::lround(at * ratio)); };
+    QList<Run> runs;
+    bool inRun = false;
+    for (int x = device(inside.left() + 3); x < shot.width(); ++x) {
+        bool found = false;
+        for (int y = device(inside.top() + 4); y < device(inside.bottom() - 4) && !found; ++y) {
+            found = marked(x, y);
+        }
+        if (found && !inRun) {
+            runs.append({x / ratio, 0});
+        }
+        if (found) {
+            runs.back().second = (x + 1) / ratio;
+        }
+        inRun = found;
+    }
+    return runs;
+}
 
 }  // namespace
 
@@ -256,6 +285,55 @@ class LayoutTest : public QObject {
         const QImage own = game.answerBox()->grab().toImage();
         game.answerBox()->setStyle(QApplication::style());
         QCOMPARE(game.answerBox()->grab().toImage(), own);
+    }
+
+    // Digits of 64 px Liberation Sans Bold advance 35.59 px each, from x = 590: the box at 587,
+    // its frame of 1 and Qt's inset of 2. The window's edge is at 794. Six digits at full width
+    // would put the caret at 803.5; narrowed just enough, it stands from 786 (92 %) to 790, the
+    // edge less the 1 + 2 the text keeps from the box's left side.
+    void the_whole_answer_is_in_sight_data() {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<int>("characters");
+        QTest::addColumn<double>("caretFrom");
+        QTest::addColumn<double>("caretTo");
+        QTest::newRow("1") << "1" << 1 << 625.0 << 627.0;
+        QTest::newRow("2 digits") << "12" << 2 << 660.0 << 662.5;
+        QTest::newRow("3 digits") << "123" << 3 << 696.0 << 698.0;
+        QTest::newRow("4 digits") << "1234" << 4 << 731.5 << 733.5;
+        QTest::newRow("5 digits, full width") << "12345" << 5 << 767.0 << 769.0;
+        QTest::newRow("6 digits") << "123456" << 6 << 786.0 << 790.0;
+        QTest::newRow("the widest digits") << "000088" << 6 << 786.0 << 790.0;
+        QTest::newRow("a seventh refused") << "9876543" << 6 << 786.0 << 790.0;
+        QTest::newRow("full width again") << "123456\b" << 5 << 767.0 << 769.0;
+    }
+    void the_whole_answer_is_in_sight() {
+        QFETCH(QString, keys);
+        QFETCH(int, characters);
+        QFETCH(double, caretFrom);
+        QFETCH(double, caretTo);
+        QApplication::setCursorFlashTime(0);  // the caret always drawn while the box has the focus
+        Game game;
+        QVERIFY(QTest::qWaitForWindowActive(&game.window));
+        QCOMPARE(game.window.centralWidget()->width(), 794);
+        QTest::keyClicks(game.answerBox(), keys);
+        const QImage withCaret = game.window.grab().toImage();
+        game.answerBox()->clearFocus();
+        const QImage shot = game.window.grab().toImage();
+        const double edge = shot.width() / shot.devicePixelRatio();
+
+        // Each character stands alone, yellow on the blue, and the last ends before the edge.
+        const QList<Run> glyphs = columnRuns(
+            shot, *game.answerBox(), [&](int x, int y) { return qRed(shot.pixel(x, y)) > 96; });
+        QCOMPARE(glyphs.size(), characters);
+        QVERIFY2(glyphs.back().second < edge, qPrintable(QString::number(glyphs.back().second)));
+        // The caret is what the focus adds: after the last digit, inside the window.
+        const QList<Run> carets = columnRuns(shot, *game.answerBox(), [&](int x, int y) {
+            return withCaret.pixel(x, y) != shot.pixel(x, y);
+        });
+        QCOMPARE(carets.size(), 1);
+        const Run caret = carets.front();
+        QVERIFY2(caret.first >= caretFrom && caret.first <= caretTo && caret.second < edge,
+                 qPrintable(QString("%1 to %2").arg(caret.first).arg(caret.second)));
     }
 
     void the_menus_read_as_designed() {
