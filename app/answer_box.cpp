@@ -61,9 +61,6 @@ int AnswerBox::widthInSight() {
 }
 
 void AnswerBox::fitText() {
-    if (parentWidget() == nullptr) {
-        return;
-    }
     const int room =
         widthInSight() - style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, this);
     QFont fitted = font();
