@@ -1,7 +1,6 @@
 #include "form_builder.h"
 
 #include <QApplication>
-#include <QLineEdit>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QPushButton>
@@ -12,6 +11,7 @@
 #include <map>
 #include <stdexcept>
 
+#include "answer_box.h"
 #include "controls.h"
 #include "design_units.h"
 #include "picture.h"
@@ -116,7 +116,7 @@ class TextBoxStyle : public QProxyStyle {
 };
 
 QWidget* textBoxFor(const ui::ControlSpec& spec, QWidget& form, bool highContrast) {
-    auto* box = new QLineEdit(&form);
+    auto* box = new AnswerBox(&form);
     auto* style = new TextBoxStyle;
     box->setStyle(style);
     style->setParent(box);

@@ -63,6 +63,27 @@ class LoadedWindow {
     QWidget* control(const QString& name) { return window.findChild<QWidget*>(name); }
 };
 
+// The runs of columns [from, to) where two screenshots of the window differ between the answer
+// box's top and bottom sides, from inside its left side to the window's edge.
+QList<QPair<int, int>> changedColumns(const QImage& a, const QImage& b, QWidget& box) {
+    const double ratio = a.devicePixelRatio();
+    const QRect inside = QRect(box.mapTo(box.window(), QPoint()), box.size()).adjusted(3, 4, 0, -4);
+    QList<QPair<int, int>> runs;
+    for (int x = static_cast<int>(inside.left() * ratio); x < a.width(); ++x) {
+        bool changed = false;
+        for (int y = static_cast<int>(inside.top() * ratio); y < inside.bottom() * ratio; ++y) {
+            changed = changed || a.pixel(x, y) != b.pixel(x, y);
+        }
+        if (changed && (runs.isEmpty() || runs.back().second != x)) {
+            runs.append({x, x});
+        }
+        if (changed) {
+            runs.back().second = x + 1;
+        }
+    }
+    return runs;
+}
+
 }  // namespace
 
 class LayoutTest : public QObject {
@@ -256,6 +277,46 @@ class LayoutTest : public QObject {
         const QImage own = game.answerBox()->grab().toImage();
         game.answerBox()->setStyle(QApplication::style());
         QCOMPARE(game.answerBox()->grab().toImage(), own);
+    }
+
+    // Digits of 64 px Liberation Sans Bold advance 35.59 px, from x = 590: the box at 587, its
+    // frame of 1 and Qt's inset of 2. Six at full width would put the caret at 803.5, past the
+    // window's edge at 794; narrowed just enough, from 786 (92 %) to 790 (the edge less 1 + 2).
+    void the_whole_answer_is_in_sight_data() {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<double>("caret");  // its x, give or take 2 pixels
+        QTest::newRow("1") << "1" << 625.6;
+        QTest::newRow("2 digits") << "12" << 661.2;
+        QTest::newRow("3 digits") << "123" << 696.8;
+        QTest::newRow("4 digits") << "1234" << 732.4;
+        QTest::newRow("5 digits, full width") << "12345" << 767.9;
+        QTest::newRow("6 digits") << "123456" << 788.0;
+        QTest::newRow("the widest digits") << "000088" << 788.0;
+        QTest::newRow("full width again") << "123456\b" << 767.9;
+    }
+    void the_whole_answer_is_in_sight() {
+        QFETCH(QString, keys);
+        QFETCH(double, caret);
+        QApplication::setCursorFlashTime(0);  // the caret drawn all the time the box has the focus
+        Game game;
+        QVERIFY(QTest::qWaitForWindowActive(&game.window));
+        QCOMPARE(game.window.centralWidget()->width(), 794);
+        QLineEdit* box = game.answerBox();
+        box->clearFocus();
+        const QImage empty = game.window.grab().toImage();
+        box->setFocus();
+        QTest::keyClicks(box, keys);
+        const QImage withCaret = game.window.grab().toImage();
+        box->clearFocus();
+        const QImage typed = game.window.grab().toImage();
+        // A run for each character, the last short of the edge, and the caret after it.
+        const auto glyphs = changedColumns(typed, empty, *box);
+        const auto carets = changedColumns(withCaret, typed, *box);
+        QCOMPARE(glyphs.size(), box->text().size());
+        QCOMPARE(carets.size(), 1);
+        QVERIFY(glyphs.back().second < typed.width() && carets.front().second < typed.width());
+        const double caretAt = carets.front().first / typed.devicePixelRatio();
+        QVERIFY2(std::abs(caretAt - caret) <= 2, qPrintable(QString::number(caretAt)));
     }
 
     void the_menus_read_as_designed() {
