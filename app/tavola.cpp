@@ -281,7 +281,6 @@ void Tavola::calc_Click() {
             kOkOnly | kInformation);
         return;
     }
-    const QString failed = QStringLiteral("La calcolatrice non è partita: chiedi all'insegnante.");
     bool found = false;
     for (const QString& name : kCalculators) {
         const QString path = platform_.starter->find(name);
@@ -289,17 +288,14 @@ void Tavola::calc_Click() {
             continue;
         }
         found = true;
-        // The box waits for the event loop: the program's end is still being handled.
-        const auto diedAtOnce = [this, failed] {
-            QTimer::singleShot(
-                0, this, [this, failed] { platform_.boxes->show(failed, kOkOnly | kExclamation); });
-        };
-        if (platform_.starter->start(path, diedAtOnce)) {
+        if (platform_.starter->start(path)) {
             return;
         }
     }
     if (found) {
-        platform_.boxes->show(failed, kOkOnly | kExclamation);
+        platform_.boxes->show(
+            QStringLiteral("La calcolatrice non è partita: chiedi all'insegnante."),
+            kOkOnly | kExclamation);
         return;
     }
     platform_.boxes->show(
