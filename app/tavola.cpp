@@ -17,6 +17,7 @@
 #include "design_units.h"
 #include "form_builder.h"
 #include "form_controls.h"
+#include "game_menu_bar.h"
 #include "menu_builder.h"
 #include "picture_button.h"
 #include "problem.h"
@@ -101,7 +102,7 @@ void Tavola::load() {
 
     // The old menu bar may be the one whose entry is being handled: Qt deletes it once that
     // is over.
-    auto* bar = new QMenuBar;
+    auto* bar = new GameMenuBar;
     buildMenus(*bar);
     setMenuBar(bar);
 

@@ -1,6 +1,7 @@
 #include <QAbstractButton>
 #include <QFontInfo>
 #include <QMenuBar>
+#include <QProcess>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleFactory>
@@ -109,6 +110,29 @@ bool holds(const QImage& picture, const QImage& part) {
         }
     }
     return false;
+}
+
+// The menu bar as the screen shows it.
+QImage barOnScreen(QMenuBar& bar) {
+    const QPoint corner = bar.mapToGlobal(QPoint(0, 0));
+    return bar.screen()
+        ->grabWindow(0, corner.x(), corner.y(), bar.width(), bar.height())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+// The titles, counted from 0, that the screen shows otherwise than at rest.
+QList<int> litTitles(QMenuBar& bar, const QImage& rest) {
+    const QImage now = barOnScreen(bar);
+    QList<int> lit;
+    const QList<QAction*> titles = bar.actions();
+    for (int i = 0; i < titles.size(); ++i) {
+        const QRect place = bar.actionGeometry(titles.at(i));
+        if (now.copy(place) != rest.copy(place)) {
+            lit << i;
+        }
+    }
+    return lit;
 }
 
 }  // namespace
@@ -281,6 +305,51 @@ class LooksTest : public QObject {
         const int foot = qGray(drawn.pixel(drawn.width() / 2, drawn.height() - 1));
         QVERIFY2(down ? top < foot : top > foot,
                  qPrintable(QString("%1 above, %2 below").arg(top).arg(foot)));
+    }
+
+    // On a real window manager, with the keys and the pointer of the X server: after each step
+    // the screen shows highlighted the title the keyboard is on, or none when the keyboard is
+    // back in the window; what was typed ends in the answer box. The titles: three contact menus
+    // (0 to 2), "Nuovo gioco" (3), "Formulario" (4), "Calcolatrice" (5).
+    void the_pupil_sees_where_the_keyboard_is_data() {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QList<int>>("lit");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("a lone Alt among the digits")
+            << QStringList{"type 12", "key alt", "type 34", "key alt", "key Escape"}
+            << QList<int>{-1, 0, -1, 0, -1} << "1234";
+        QTest::newRow("Escape after a menu opened with the mouse")
+            << QStringList{"click 4", "key Escape", "key Left", "type 5"} << QList<int>{4, 4, 3, -1}
+            << "5";
+    }
+    void the_pupil_sees_where_the_keyboard_is() {
+        QFETCH(QStringList, steps);
+        QFETCH(QList<int>, lit);
+        QFETCH(QString, typed);
+        QCOMPARE(QProcess::execute("xdotool", {"mousemove", "0", "0"}), 0);  // off the bar
+        Game game;
+        QVERIFY(QTest::qWaitForWindowActive(&game.window));
+        QMenuBar* bar = game.window.menuBar();
+        QTRY_COMPARE(game.focus(), game.answerBox());
+        QTest::qWait(300);  // for the window manager's frame and the first painting
+        const QImage rest = barOnScreen(*bar);
+        for (int step = 0; step < steps.size(); ++step) {
+            QStringList arguments = steps.at(step).split(' ');
+            if (arguments.front() == "click") {
+                const QRect title =
+                    bar->actionGeometry(bar->actions().at(arguments.back().toInt()));
+                const QPoint at = bar->mapToGlobal(title.center());
+                arguments = {"mousemove", QString::number(at.x()), QString::number(at.y()), "click",
+                             "1"};
+            }
+            QCOMPARE(QProcess::execute("xdotool", arguments), 0);
+            // The title of an open menu is lit as well: the next key waits for the menu.
+            QTRY_COMPARE(QApplication::activePopupWidget() != nullptr,
+                         arguments.front() == "mousemove");
+            const QList<int> expected = lit.at(step) < 0 ? QList<int>{} : QList<int>{lit.at(step)};
+            QTRY_COMPARE(litTitles(*bar, rest), expected);
+        }
+        QTRY_COMPARE(game.answerBox()->text(), typed);
     }
 };
 
