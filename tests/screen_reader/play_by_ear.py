@@ -203,11 +203,11 @@ def play(binary, ear):
         # "Nuovo gioco" chosen as a blind pupil does: Alt takes the keyboard to the first title,
         # each Right moves to the next one, heard before the next key; Enter runs it.
         press("key", "alt")
-        ear.wait_for("the first title", r"3b")
+        ear.wait_for("the first title", r"3b\.example\.")
         press("key", "Right")
-        ear.wait_for("the second title", r"3")
+        ear.wait_for("the second title", r"La 3a B")
         press("key", "Right")
-        ear.wait_for("the third title", r"autori")
+        ear.wait_for("the third title", r"autori@3b\.example")
         press("key", "Right")
         ear.wait_for("the title Nuovo gioco", r"Nuovo gioco")
         asked_at = time.time()
