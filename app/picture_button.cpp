@@ -1,6 +1,10 @@
 #include "picture_button.h"
 
+#include <qdrawutil.h>
 #include <QKeyEvent>
+#include <QStyleOptionFocusRect>
+#include <QStyleOptionToolButton>
+#include <QStylePainter>
 
 #include "art.h"
 
@@ -9,6 +13,8 @@ namespace vorlane {
 namespace {
 
 constexpr QSize kPictureSize(32, 32);
+constexpr int kFrame = 2;     // the width of the three-dimensional frame
+constexpr int kFocusGap = 2;  // between the frame and the focus rectangle
 
 }  // namespace
 
@@ -43,6 +49,29 @@ void PictureButton::keyPressEvent(QKeyEvent* event) {
             return;
         default:
             QToolButton::keyPressEvent(event);
+    }
+}
+
+// Styles draw a tool button's face in their own shades, a gradient under Fusion, and some only
+// while the pointer is over it: the face is drawn here, the picture and the caption by the style.
+void PictureButton::paintEvent(QPaintEvent* /*event*/) {
+    QStylePainter painter(this);
+    const QBrush face = palette().brush(QPalette::Button);
+    qDrawWinButton(&painter, rect(), palette(), isDown(), &face);
+
+    QStyleOptionToolButton option;
+    initStyleOption(&option);
+    option.rect = rect().adjusted(kFrame, kFrame, -kFrame, -kFrame);
+    option.state &= ~(QStyle::State_Sunken | QStyle::State_Raised | QStyle::State_MouseOver);
+    painter.drawControl(QStyle::CE_ToolButtonLabel, option);
+
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        const int inset = kFrame + kFocusGap;
+        focus.rect = rect().adjusted(inset, inset, -inset, -inset);
+        focus.backgroundColor = face.color();
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
     }
 }
 

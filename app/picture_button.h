@@ -5,9 +5,10 @@
 
 namespace vorlane {
 
-// A button with a face colour and a 32 × 32 picture above its caption, one picture for each
-// of its normal, pressed and disabled states. Enter or Space presses it when it has the focus;
-// the arrow keys leave the focus where it is.
+// A button whose face is filled with its face colour inside a raised three-dimensional frame,
+// sunken while pressed, under any style, with a 32 × 32 picture above its caption, one picture
+// for each of its normal, pressed and disabled states. Enter or Space presses it when it has the
+// focus; the arrow keys leave the focus where it is.
 class PictureButton : public QToolButton {
     Q_OBJECT
 
@@ -17,6 +18,7 @@ class PictureButton : public QToolButton {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
   private:
     QIcon normal_;

@@ -3,7 +3,6 @@
 #include <QString>
 
 #include <cstdint>
-#include <functional>
 #include <memory>
 
 #include "random_source.h"
@@ -42,10 +41,9 @@ class ProgramStarter {
     virtual ~ProgramStarter() = default;
     // The program's path on the search path, or empty.
     virtual QString find(const QString& name) = 0;
-    // Starts it with no argument and no shell, its output thrown away, without waiting for
-    // it; false if it did not start. diedAtOnce runs, from the event loop, if it ends with a
-    // failure in its first seconds.
-    virtual bool start(const QString& path, std::function<void()> diedAtOnce) = 0;
+    // Starts it with no argument and no shell, its output thrown away, without waiting for it
+    // and without tying it to the game; false if it did not start.
+    virtual bool start(const QString& path) = 0;
     // Whether the program last started still runs.
     virtual bool running() = 0;
 };

@@ -1,5 +1,5 @@
 #include <QApplication>
-#include <QElapsedTimer>
+#include <QFile>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -67,54 +67,62 @@ class QtMessageBoxes final : public MessageBoxes {
     QWidget* window_;
 };
 
-// A calculator that ends with a failure this soon has not really started.
-constexpr qint64 kAtOnceMs = 3000;
+// What tells one process from a later one that got its number: the state letter and the start
+// time, fields 3 and 22 of /proc/PID/stat; empty once the process is gone.
+struct ProcessMark {
+    char state = 0;
+    QByteArray started;
+};
 
-// The program is kept as a child, so that the game knows whether it still runs and how it
-// ended; it ends with the game.
+ProcessMark processMark(qint64 pid) {
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    const QByteArray line = stat.readAll();
+    // The name in brackets may hold blanks and brackets of its own.
+    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+    constexpr int kStartField = 22 - 3;
+    if (fields.size() <= kStartField || fields.front().isEmpty()) {
+        return {};
+    }
+    return {fields.front().front(), fields.at(kStartField)};
+}
+
+// The calculator is the pupil's own program: it is started detached, so that it lives on when the
+// game ends, and followed by its process id.
 class QtProgramStarter final : public ProgramStarter {
   public:
-    QtProgramStarter() = default;
-    QtProgramStarter(const QtProgramStarter&) = delete;
-    QtProgramStarter& operator=(const QtProgramStarter&) = delete;
-    ~QtProgramStarter() override {
-        if (running()) {
-            program_->kill();
-            program_->waitForFinished();
-        }
-    }
-
     QString find(const QString& name) override { return QStandardPaths::findExecutable(name); }
 
-    bool start(const QString& path, std::function<void()> diedAtOnce) override {
-        auto program = std::make_unique<QProcess>();
-        program->setProgram(path);
+    bool start(const QString& path) override {
+        QProcess program;
+        program.setProgram(path);
         // What it prints, possibly without end, must not fill the game's log or its memory.
-        program->setStandardInputFile(QProcess::nullDevice());
-        program->setStandardOutputFile(QProcess::nullDevice());
-        program->setStandardErrorFile(QProcess::nullDevice());
-        program->start();
-        // This waits only for the program to be loaded, not for it to run.
-        if (!program->waitForStarted()) {
+        program.setStandardInputFile(QProcess::nullDevice());
+        program.setStandardOutputFile(QProcess::nullDevice());
+        program.setStandardErrorFile(QProcess::nullDevice());
+        qint64 pid = 0;
+        if (!program.startDetached(&pid)) {
             return false;
         }
-        QElapsedTimer since;
-        since.start();
-        QObject::connect(
-            program.get(), &QProcess::finished,
-            [since, diedAtOnce = std::move(diedAtOnce)](int code, QProcess::ExitStatus status) {
-                if ((status == QProcess::CrashExit || code != 0) && since.elapsed() < kAtOnceMs) {
-                    diedAtOnce();
-                }
-            });
-        program_ = std::move(program);
+        pid_ = pid;
+        mark_ = processMark(pid);
         return true;
     }
 
-    bool running() override { return program_ && program_->state() != QProcess::NotRunning; }
+    bool running() override {
+        if (pid_ == 0) {
+            return false;
+        }
+        const ProcessMark now = processMark(pid_);
+        return now.started == mark_.started && now.state != 'Z' && now.state != 'X' &&
+               now.state != 0;
+    }
 
   private:
-    std::unique_ptr<QProcess> program_;
+    qint64 pid_ = 0;
+    ProcessMark mark_;
 };
 
 class QtClock final : public DesktopClock {

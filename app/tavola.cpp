@@ -17,6 +17,7 @@
 #include "design_units.h"
 #include "form_builder.h"
 #include "form_controls.h"
+#include "game_menu_bar.h"
 #include "menu_builder.h"
 #include "picture_button.h"
 #include "problem.h"
@@ -101,7 +102,7 @@ void Tavola::load() {
 
     // The old menu bar may be the one whose entry is being handled: Qt deletes it once that
     // is over.
-    auto* bar = new QMenuBar;
+    auto* bar = new GameMenuBar;
     buildMenus(*bar);
     setMenuBar(bar);
 
@@ -281,7 +282,6 @@ void Tavola::calc_Click() {
             kOkOnly | kInformation);
         return;
     }
-    const QString failed = QStringLiteral("La calcolatrice non è partita: chiedi all'insegnante.");
     bool found = false;
     for (const QString& name : kCalculators) {
         const QString path = platform_.starter->find(name);
@@ -289,17 +289,14 @@ void Tavola::calc_Click() {
             continue;
         }
         found = true;
-        // The box waits for the event loop: the program's end is still being handled.
-        const auto diedAtOnce = [this, failed] {
-            QTimer::singleShot(
-                0, this, [this, failed] { platform_.boxes->show(failed, kOkOnly | kExclamation); });
-        };
-        if (platform_.starter->start(path, diedAtOnce)) {
+        if (platform_.starter->start(path)) {
             return;
         }
     }
     if (found) {
-        platform_.boxes->show(failed, kOkOnly | kExclamation);
+        platform_.boxes->show(
+            QStringLiteral("La calcolatrice non è partita: chiedi all'insegnante."),
+            kOkOnly | kExclamation);
         return;
     }
     platform_.boxes->show(

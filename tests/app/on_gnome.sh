@@ -39,16 +39,18 @@ fi
 
 work=$3
 exec >"$work/checks.log" 2>&1
-# The calculator: the first start fails at once, the second runs until the test takes its file
-# away, and then ends well.
-cat >"$work/bin/xcalc" <<EOF
+# The calculator: the first cannot be started, its interpreter missing; the second runs until the
+# test takes its file away, and then ends well.
+printf '#!/nonexistent/sh\n' >"$work/bin/xcalc"
+chmod +x "$work/bin/xcalc"
+calculator_runs() {
+    cat >"$work/bin/xcalc" <<EOF
 #!/bin/sh
 PATH=/usr/bin:/bin
-[ -e "$work/tried" ] || { touch "$work/tried"; exit 1; }
 touch "$work/open"
 while [ -e "$work/open" ]; do sleep 0.1; done
 EOF
-chmod +x "$work/bin/xcalc"
+}
 trap 'kill "${game:-}" 2>/dev/null; rm -f "$work/open"' EXIT
 
 fail() {
@@ -127,6 +129,7 @@ calculator() {
 }
 calculator
 box Vorlane Return  # it did not start
+calculator_runs
 calculator
 sleep 1
 calculator

@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <csignal>
+
 #include "game.h"
 
 namespace {
@@ -210,41 +212,42 @@ class CommandsTest : public QObject {
         QCOMPARE(game.window.state().correctAnswer, answer);
     }
 
-    // Stand-in calculators on a search path of two folders, each saying where its output goes.
+    // Stand-in calculators on a search path of two folders, each saying where its output goes;
+    // whether it still runs once the game has ended.
     void the_real_starter_runs_one_calculator_and_watches_it_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("body");
         QTest::addColumn<int>("presses");
         QTest::addColumn<QString>("box");
+        QTest::addColumn<bool>("outlivesTheGame");
         const QString open = "La calcolatrice è già aperta: cercala tra le finestre del desktop.";
-        const QString failed = "La calcolatrice non è partita: chiedi all'insegnante.";
-        QTest::newRow("one at a time") << "calc.exe"
-                                       << "exec sleep 30" << 2 << open;
+        QTest::newRow("one at a time, and it outlives the game")
+            << "calc.exe"
+            << "exec sleep 30" << 2 << open << true;
         QTest::newRow("floods its output") << "gnome-calculator"
-                                           << "seq 200000" << 1 << "";
-        QTest::newRow("dies at once") << "kcalc"
-                                      << "exit 1" << 1 << failed;
+                                           << "seq 200000" << 1 << "" << false;
         QTest::newRow("mate-calc") << "mate-calc"
-                                   << "exit 0" << 1 << "";
+                                   << "exit 0" << 1 << "" << false;
         QTest::newRow("galculator") << "galculator"
-                                    << "exit 0" << 1 << "";
+                                    << "exit 0" << 1 << "" << false;
         QTest::newRow("qalculate-gtk") << "qalculate-gtk"
-                                       << "exit 0" << 1 << "";
+                                       << "exit 0" << 1 << "" << false;
         QTest::newRow("xcalc") << "xcalc"
-                               << "exit 0" << 1 << "";
+                               << "exit 0" << 1 << "" << false;
     }
     void the_real_starter_runs_one_calculator_and_watches_it() {
         QFETCH(QString, name);
         QFETCH(QString, body);
         QFETCH(int, presses);
         QFETCH(QString, box);
+        QFETCH(bool, outlivesTheGame);
         QTemporaryDir folder;
         QVERIFY(QDir(folder.path()).mkpath("first") && QDir(folder.path()).mkpath("second"));
         QFile script(folder.filePath("second/" + name));
         QVERIFY(script.open(QIODevice::WriteOnly));
-        script.write(QString("#!/bin/sh\nPATH=/usr/bin:/bin\nout=$(readlink /proc/$$/fd/1 "
-                             "/proc/$$/fd/2)\necho \"$out\" >>'%1'\n%2\n")
-                         .arg(folder.filePath("log"), body)
+        script.write(QString("#!/bin/sh\nPATH=/usr/bin:/bin\necho $$ >>'%1'\nout=$(readlink "
+                             "/proc/$$/fd/1 /proc/$$/fd/2)\necho \"$out\" >>'%2'\n%3\n")
+                         .arg(folder.filePath("pids"), folder.filePath("log"), body)
                          .toUtf8());
         script.close();
         script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
@@ -252,19 +255,33 @@ class CommandsTest : public QObject {
         qputenv("PATH", (folder.filePath("first") + ':' + folder.filePath("second")).toUtf8());
         vorlane::ScriptedDesktop desk;
         desk.platform.starter = std::move(vorlane::desktopPlatform().starter);
-        vorlane::Tavola window(std::move(desk.platform));
+        auto window = std::make_unique<vorlane::Tavola>(std::move(desk.platform));
         QFile log(folder.filePath("log"));
         for (int press = 0; press < presses; ++press) {
-            window.calc_Click();
-            QTRY_VERIFY(log.size() > 0);
+            const qint64 logged = log.size();
+            window->calc_Click();
+            QTRY_VERIFY(log.size() > logged || !texts(*desk.boxes).isEmpty());
         }
         QTest::qWait(300);  // for a second calculator that should not start
         qputenv("PATH", path);
         QVERIFY(log.open(QIODevice::ReadOnly));
-        QCOMPARE(QString(log.readAll()), QString("/dev/null\n/dev/null\n"));
+        QCOMPARE(QString(log.readAll()),
+                 QString("/dev/null\n/dev/null\n").repeated(box.isEmpty() ? presses : 1));
         QStringList shown;
         QTRY_COMPARE((shown = texts(*desk.boxes)),
                      box.isEmpty() ? QStringList{} : QStringList{box});
+
+        window.reset();
+        QFile pids(folder.filePath("pids"));
+        QVERIFY(pids.open(QIODevice::ReadOnly));
+        const qint64 pid = pids.readLine().trimmed().toLongLong();
+        QTest::qWait(300);  // for the game's end to reach it
+        QFile stat(QString("/proc/%1/stat").arg(pid));
+        const bool alive = stat.open(QIODevice::ReadOnly) && !stat.readAll().contains(") Z ");
+        if (outlivesTheGame) {
+            QVERIFY2(alive, "the calculator ended with the game");
+            ::kill(static_cast<pid_t>(pid), SIGTERM);
+        }
     }
 
     void no_calculator_is_said_in_italian() {

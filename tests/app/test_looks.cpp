@@ -1,7 +1,10 @@
 #include <QAbstractButton>
 #include <QFontInfo>
 #include <QMenuBar>
+#include <QProcess>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTimer>
 
 #include <cmath>
@@ -109,6 +112,29 @@ bool holds(const QImage& picture, const QImage& part) {
     return false;
 }
 
+// The menu bar as the screen shows it.
+QImage barOnScreen(QMenuBar& bar) {
+    const QPoint corner = bar.mapToGlobal(QPoint(0, 0));
+    return bar.screen()
+        ->grabWindow(0, corner.x(), corner.y(), bar.width(), bar.height())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+// The titles, counted from 0, that the screen shows otherwise than at rest.
+QList<int> litTitles(QMenuBar& bar, const QImage& rest) {
+    const QImage now = barOnScreen(bar);
+    QList<int> lit;
+    const QList<QAction*> titles = bar.actions();
+    for (int i = 0; i < titles.size(); ++i) {
+        const QRect place = bar.actionGeometry(titles.at(i));
+        if (now.copy(place) != rest.copy(place)) {
+            lit << i;
+        }
+    }
+    return lit;
+}
+
 }  // namespace
 
 class LooksTest : public QObject {
@@ -120,8 +146,8 @@ class LooksTest : public QObject {
     void cleanup() { QApplication::setFont(desktopFont_); }
 
     // Each ratio worked out apart from the game, with WCAG's formula, for the text's colour on the
-    // background the table and the pictures give it; a cmd button's face is the colour the style
-    // draws from the table's (#59FCFC for cyan, #64FC64 for green). Under a dark desktop palette
+    // background the table and the pictures give it; a cmd button's face is the table's colour
+    // (#00FFFF, #00FF00: black on them 16.75 and 15.30). Under a dark desktop palette
     // the texts keep the default look's ratio; with high contrast, the darker shades reach
     // at least WCAG AA's mark: 4.5, or 3 for large text (24 px, or bold from 18.7 px).
     void texts_read_on_the_designs_backgrounds_data() {
@@ -139,7 +165,7 @@ class LooksTest : public QObject {
         QTest::newRow("inradius OK") << "lblNum2" << 3 << true << 16.61 << 16.61 << 3.0;
         QTest::newRow("cm of VK") << "Label2(2)" << 1 << true << 5.23 << 5.23 << 3.0;
         QTest::newRow("Exit") << "cmdExit" << 1 << true << 16.75 << 16.75 << 4.5;
-        QTest::newRow("Nuovo calcolo") << "cmdNext" << 1 << true << 15.65 << 15.65 << 4.5;
+        QTest::newRow("Nuovo calcolo") << "cmdNext" << 1 << true << 15.30 << 15.30 << 4.5;
         // The design's hues; their shades #006400, #8B008B and #B00000. Blue and the answer
         // box's yellow on blue stay.
         QTest::newRow("green title") << "Label5" << 1 << true << 1.30 << 7.04 << 3.0;
@@ -236,6 +262,94 @@ class LooksTest : public QObject {
         });
         vorlane::desktopPlatform().boxes->show("Vuoi veramente lasciarmi  ?", 0x124, title);
         QVERIFY(shownWhole);
+    }
+    // The face as drawn: its colour, worked out from the design's, at the four corners inside the
+    // frame and halfway down the left side; the frame lighter above than below while raised,
+    // darker while pressed.
+    void a_picture_button_has_a_solid_face_data() {
+        QTest::addColumn<QString>("style");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("down");
+        QTest::addColumn<QColor>("face");
+        QTest::newRow("Nuovo calcolo, Fusion") << "Fusion"
+                                               << "cmdNext" << false << QColor(0, 255, 0);
+        QTest::newRow("Exit, Fusion, pressed") << "Fusion"
+                                               << "cmdExit" << true << QColor(0, 255, 255);
+        QTest::newRow("Exit, Windows") << "Windows"
+                                       << "cmdExit" << false << QColor(0, 255, 255);
+        QTest::newRow("Nuovo calcolo, Windows, pressed") << "Windows"
+                                                         << "cmdNext" << true << QColor(0, 255, 0);
+    }
+    void a_picture_button_has_a_solid_face() {
+        QFETCH(QString, style);
+        QFETCH(QString, button);
+        QFETCH(bool, down);
+        QFETCH(QColor, face);
+        const QString desktopStyle = QApplication::style()->name();
+        QApplication::setStyle(QStyleFactory::create(style));
+        QImage drawn;
+        {
+            Game game;
+            auto* control = game.control<QAbstractButton>(qPrintable(button));
+            control->setDown(down);
+            drawn = control->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        }
+        QApplication::setStyle(QStyleFactory::create(desktopStyle));
+        const int right = drawn.width() - 4;
+        const int bottom = drawn.height() - 4;
+        for (const QPoint at : {QPoint(3, 3), QPoint(right, 3), QPoint(3, bottom),
+                                QPoint(right, bottom), QPoint(3, drawn.height() / 2)}) {
+            QCOMPARE(QColor(drawn.pixel(at)), face);
+        }
+        const int top = qGray(drawn.pixel(drawn.width() / 2, 0));
+        const int foot = qGray(drawn.pixel(drawn.width() / 2, drawn.height() - 1));
+        QVERIFY2(down ? top < foot : top > foot,
+                 qPrintable(QString("%1 above, %2 below").arg(top).arg(foot)));
+    }
+
+    // On a real window manager, with the keys and the pointer of the X server: after each step
+    // the screen shows highlighted the title the keyboard is on, or none when the keyboard is
+    // back in the window; what was typed ends in the answer box. The titles: three contact menus
+    // (0 to 2), "Nuovo gioco" (3), "Formulario" (4), "Calcolatrice" (5).
+    void the_pupil_sees_where_the_keyboard_is_data() {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QList<int>>("lit");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("a lone Alt among the digits")
+            << QStringList{"type 12", "key alt", "type 34", "key alt", "key Escape"}
+            << QList<int>{-1, 0, -1, 0, -1} << "1234";
+        QTest::newRow("Escape after a menu opened with the mouse")
+            << QStringList{"click 4", "key Escape", "key Left", "type 5"} << QList<int>{4, 4, 3, -1}
+            << "5";
+    }
+    void the_pupil_sees_where_the_keyboard_is() {
+        QFETCH(QStringList, steps);
+        QFETCH(QList<int>, lit);
+        QFETCH(QString, typed);
+        QCOMPARE(QProcess::execute("xdotool", {"mousemove", "0", "0"}), 0);  // off the bar
+        Game game;
+        QVERIFY(QTest::qWaitForWindowActive(&game.window));
+        QMenuBar* bar = game.window.menuBar();
+        QTRY_COMPARE(game.focus(), game.answerBox());
+        QTest::qWait(300);  // for the window manager's frame and the first painting
+        const QImage rest = barOnScreen(*bar);
+        for (int step = 0; step < steps.size(); ++step) {
+            QStringList arguments = steps.at(step).split(' ');
+            if (arguments.front() == "click") {
+                const QRect title =
+                    bar->actionGeometry(bar->actions().at(arguments.back().toInt()));
+                const QPoint at = bar->mapToGlobal(title.center());
+                arguments = {"mousemove", QString::number(at.x()), QString::number(at.y()), "click",
+                             "1"};
+            }
+            QCOMPARE(QProcess::execute("xdotool", arguments), 0);
+            // The title of an open menu is lit as well: the next key waits for the menu.
+            QTRY_COMPARE(QApplication::activePopupWidget() != nullptr,
+                         arguments.front() == "mousemove");
+            const QList<int> expected = lit.at(step) < 0 ? QList<int>{} : QList<int>{lit.at(step)};
+            QTRY_COMPARE(litTitles(*bar, rest), expected);
+        }
+        QTRY_COMPARE(game.answerBox()->text(), typed);
     }
 };
 

@@ -21,7 +21,7 @@ QString ScriptedStarter::find(const QString& name) {
     return installed.contains(name) ? QStringLiteral("/usr/bin/") + name : QString();
 }
 
-bool ScriptedStarter::start(const QString& path, std::function<void()> /*diedAtOnce*/) {
+bool ScriptedStarter::start(const QString& path) {
     const QString name = path.section(QLatin1Char('/'), -1);
     if (refusing.contains(name)) {
         return false;

@@ -40,7 +40,7 @@ class ScriptedStarter final : public ProgramStarter {
     QStringList started;      // the paths started, in order; each closes at once, with success
 
     QString find(const QString& name) override;
-    bool start(const QString& path, std::function<void()> diedAtOnce) override;
+    bool start(const QString& path) override;
     bool running() override { return false; }
 };
 
