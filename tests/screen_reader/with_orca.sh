@@ -18,11 +18,19 @@ if [[ ${VORLANE_ORCA_SESSION:-} != inside ]]; then
     # Orca started without --replace refuses to run beside another Orca of the same user
     # anywhere on the machine, and one started with it kills the others. In a process space
     # of its own it sees no other, and when the session ends everything in it ends too.
-    VORLANE_ORCA_SESSION=inside exec unshare --pid --fork --mount-proc "$0" "$@"
+    work=$(mktemp -d)
+    status=0
+    VORLANE_ORCA_SESSION=inside VORLANE_ORCA_WORK=$work \
+        unshare --pid --fork --mount-proc "$0" "$@" || status=$?
+    # unshare returns once every process of the session has ended, so nothing writes in the
+    # folder any more; the document portal mounted its file system in the session's own mount
+    # space, which ended with it. What is left is plain files, and their removal cannot change
+    # the verdict.
+    rm -rf "$work" || echo "note: $work could not be removed" >&2
+    exit "$status"
 fi
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+work=$VORLANE_ORCA_WORK
 export HOME=$work/home
 export XDG_CONFIG_HOME=$HOME/.config XDG_DATA_HOME=$HOME/.local/share XDG_CACHE_HOME=$HOME/.cache
 mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME"
