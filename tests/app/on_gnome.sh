@@ -68,7 +68,8 @@ wait "$game" 2>/dev/null || true
 # The game's window of a title, waited for. Newer mutter draws each frame as a window of another
 # program, mutter-x11-frames, that bears the same title: only the game's own are looked at.
 shown() {  # title, seconds
-    timeout "$2" xdotool search --sync --all --onlyvisible --pid "$game" --name "^$1\$" | head -n 1 || true
+    timeout "$2" xdotool search --sync --all --onlyvisible --pid "$game" --name "^$1\$" |
+        head -n 1 || true
 }
 PATH=$work/bin "$binary" >"$work/game.log" 2>&1 &
 game=$!
