@@ -88,10 +88,11 @@ bool graphicalDesktopAtHand() {
 }
 
 const char* preferredPlatform() {
-    // GNOME's compositor draws no frame for a Wayland window: Qt draws a foreign title bar of its
-    // own, which cuts the titles of the message boxes, and the boxes are neither attached to the
-    // game nor centred on it. Its XWayland windows get GNOME's own frame and placement. Should
-    // XWayland turn the game away, Qt goes on to Wayland rather than end the game.
+    // GNOME's compositor draws no frame for a Wayland window, GNOME 48 neither: Qt draws a title
+    // bar of its own, on Qt 6.4 a foreign one that cuts the titles of the message boxes, on Qt 6.8
+    // a copy of GNOME's. GNOME 43 attaches no Wayland box to its window. Its XWayland windows get
+    // GNOME's own frame and placement on every release. Should XWayland turn the game away, Qt
+    // goes on to Wayland rather than end the game.
     if (variable("QT_QPA_PLATFORM").empty() && desktopListed("GNOME") &&
         xServerAnswers(variable("DISPLAY"))) {
         return "xcb;wayland";

@@ -67,10 +67,15 @@ kill "$game"
 wait "$game" 2>/dev/null || true
 [[ $plugin == libqwayland-generic.so ]] || fail "QT_QPA_PLATFORM=wayland, and Qt loaded ${plugin:-nothing}"
 
+# The game's window of a title, waited for. Newer mutter draws each frame as a window of another
+# program, mutter-x11-frames, that bears the same title: only the game's own are looked at.
+shown() {  # title, seconds
+    timeout "$2" xdotool search --sync --all --onlyvisible --pid "$game" --name "^$1\$" |
+        head -n 1 || true
+}
 PATH=$work/bin "$binary" >"$work/game.log" 2>&1 &
 game=$!
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^VORLANE QUADRANGOLARE REGOLARE$' |
-         head -n 1 || true)
+window=$(shown 'VORLANE QUADRANGOLARE REGOLARE' 20)
 [[ -n $window ]] || fail "no window of the game on XWayland within 20 s: it did not choose xcb"
 [[ $(xprop -id "$window" _NET_WM_PID) == *" = $game" ]] || fail "the window is not the game's"
 echo "the game chose xcb: its window is on XWayland's display $DISPLAY"
@@ -103,7 +108,7 @@ echo "yellow pixels in the answer box: $before before the 7, $typed after"
 # Each box: the game's transient, modal, its frame on the game's and centred on it.
 box() {  # title, the keys that close it
     local found x0 y0 x1 y1 bar
-    found=$(timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1 || true)
+    found=$(shown "$1" 10)
     [[ -n $found ]] || fail "no box titled \"$1\" within 10 s"
     sleep 0.5  # placed by mutter
     read -r x0 y0 x1 y1 bar <<<"$(frame "$found")"

@@ -18,11 +18,19 @@ if [[ ${VORLANE_ORCA_SESSION:-} != inside ]]; then
     # Orca started without --replace refuses to run beside another Orca of the same user
     # anywhere on the machine, and one started with it kills the others. In a process space
     # of its own it sees no other, and when the session ends everything in it ends too.
-    VORLANE_ORCA_SESSION=inside exec unshare --pid --fork --mount-proc "$0" "$@"
+    work=$(mktemp -d)
+    status=0
+    VORLANE_ORCA_SESSION=inside VORLANE_ORCA_WORK=$work \
+        unshare --pid --fork --mount-proc "$0" "$@" || status=$?
+    # unshare returns once every process of the session has ended, so nothing writes in the
+    # folder any more; the document portal mounted its file system in the session's own mount
+    # space, which ended with it. What is left is plain files, and their removal cannot change
+    # the verdict.
+    rm -rf "$work" || echo "note: $work could not be removed" >&2
+    exit "$status"
 fi
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+work=$VORLANE_ORCA_WORK
 export HOME=$work/home
 export XDG_CONFIG_HOME=$HOME/.config XDG_DATA_HOME=$HOME/.local/share XDG_CACHE_HOME=$HOME/.cache
 mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME"
@@ -37,7 +45,8 @@ if ! locale -a | grep -qix 'it_IT.utf-\?8'; then
     italian+=(LOCPATH="$work/locale")
 fi
 
-# speech-dispatcher's one output module: the generic module, whose command writes the text.
+# speech-dispatcher's one output module: the generic module, whose command writes the text. Newer
+# Orca asks for "it-it", which the module does not list: it would recode that text to Latin-1.
 spoken=$work/spoken
 mkdir -p "$work/speech/modules"
 cat >"$work/voice" <<VOICE
@@ -57,6 +66,7 @@ cat >"$work/speech/modules/file.conf" <<CONF
 GenericExecuteSynth "$work/voice \'\$DATA\'"
 AddVoice "it" "MALE1" "it"
 GenericLanguage "it" "it" "utf-8"
+GenericRecodeFallback "utf-8"
 CONF
 touch "$spoken"
 
@@ -90,9 +100,12 @@ env "${italian[@]}" timeout 300 dbus-run-session -- bash -c '
     [[ -S $socket ]] || { echo "FAIL: speech-dispatcher did not start"; exit 1; }
     orca "$@" >"$work/orca.log" 2>&1 &
     QT_QPA_PLATFORM=xcb /usr/bin/python3 "$player" "$binary" "$work/spoken"
-' with_orca "$work" "$binary" "$here/play_by_ear.py" "${debug[@]}" \
-    2> >(grep -v -e 'dbus-daemon' -e 'SpiRegistry' -e 'dbus-run-session' -e 'keyEventError' >&2) ||
+' with_orca "$work" "$binary" "$here/play_by_ear.py" "${debug[@]}" 2>"$work/session.err" ||
     status=$?
+# Read once the session is over: a filter still running when this script ends would be killed
+# with everything else in its process space, and the player's complaints lost with it.
+grep -v -e 'dbus-daemon' -e 'SpiRegistry' -e 'dbus-run-session' -e 'keyEventError' \
+    "$work/session.err" >&2 || true
 if [[ $status -ne 0 ]]; then
     echo "Orca's output:"
     cat "$work/orca.log"
