@@ -49,8 +49,9 @@ class Speaker final : public QObject {
                 return;
             }
         }
-        giveUp("speech-dispatcher non ha una voce italiana (c'è nel pacchetto "
-               "speech-dispatcher-espeak-ng)");
+        giveUp(
+            "speech-dispatcher non ha una voce italiana (c'è nel pacchetto "
+            "speech-dispatcher-espeak-ng)");
     }
 
     bool started_ = false;

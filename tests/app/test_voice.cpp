@@ -49,8 +49,9 @@ class VoiceTest : public QObject {
         QTest::addColumn<QString>("moves");
         QTest::addColumn<QStringList>("expected");
         QTest::addColumn<QString>("box");
-        const QString wrong = "Sbagliato! La risposta giusta è {A1}. Risposte esatte 0, errate 1, "
-                              "totali 1.";
+        const QString wrong =
+            "Sbagliato! La risposta giusta è {A1}. Risposte esatte 0, errate 1, "
+            "totali 1.";
         const QString right = "Esatto, OK! Risposte esatte 1, errate 0, totali 1.";
         const QString question = "Vuoi veramente lasciarmi  ?";
         QTest::newRow("the problem, as it is posed") << "" << QStringList{"P1"} << "";
@@ -60,8 +61,7 @@ class VoiceTest : public QObject {
         QTest::newRow("Enter, Enter") << "0 Enter" << QStringList{"P1", wrong, "P2"} << "";
         QTest::newRow("F5 after the verdict") << "0 F5" << QStringList{"P1", wrong, "P1"} << "0";
         QTest::newRow("exit, No") << "no" << QStringList{"P1", question} << "";
-        QTest::newRow("exit, Yes") << "yes" << QStringList{"P1", question, "Ciao a presto "}
-                                   << "";
+        QTest::newRow("exit, Yes") << "yes" << QStringList{"P1", question, "Ciao a presto "} << "";
         QTest::newRow("Nuovo gioco counts from zero")
             << "right new 0"
             << QStringList{"P1", right, "P2",

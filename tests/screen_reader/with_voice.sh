@@ -115,7 +115,9 @@ compgen -G "/usr/lib/*/qt6/plugins/texttospeech/libqtexttospeech_speechd.so" >/d
     { echo "FAIL: Qt's speech-dispatcher plugin is missing"; exit 1; }
 
 work=$(mktemp -d)
-trap 'kill "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
+# The desktop portal that Qt wakes may leave its document mount in a runtime folder: what
+# cannot be removed stays behind without failing the test.
+trap 'kill "$xvfb" 2>/dev/null; rm -rf "$work" 2>/dev/null || true' EXIT
 export HOME=$work/home
 export XDG_CONFIG_HOME=$HOME/.config XDG_DATA_HOME=$HOME/.local/share XDG_CACHE_HOME=$HOME/.cache
 mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME"
@@ -129,10 +131,9 @@ for _ in $(seq 300); do [[ -s $work/display ]] && break; sleep 0.1; done
 export DISPLAY=:$(cat "$work/display")
 
 for play in play_aloud play_beside_a_screen_reader; do
-    rm -rf "$work/runtime"
-    mkdir -m 700 "$work/runtime"
+    mkdir -m 700 "$work/runtime-$play"
     : >"$spoken"
-    XDG_RUNTIME_DIR=$work/runtime timeout 120 dbus-run-session -- \
+    XDG_RUNTIME_DIR=$work/runtime-$play timeout 120 dbus-run-session -- \
         "$0" --inside "$work" "$binary" "$play" 2>"$work/session.err" ||
         { echo "FAIL: $play"; exit 1; }
     echo "$play: passed"
