@@ -38,7 +38,9 @@ class Speaker final : public QObject {
     void start() {
         auto* speech = new QTextToSpeech(QStringLiteral("speechd"), this);
         if (speech->state() != QTextToSpeech::Ready) {
-            giveUp("speech-dispatcher non risponde, la voce non c'è");
+            giveUp(
+                "speech-dispatcher non risponde o non ha una voce italiana (c'è nel pacchetto "
+                "speech-dispatcher-espeak-ng)");
             return;
         }
         for (const QLocale& locale : speech->availableLocales()) {

@@ -2,12 +2,13 @@
 # speech-dispatcher's one output module is the generic module, whose command writes the text:
 # each utterance is appended to "$work/spoken" with the time it was said, as plain text even
 # when the speaker sends markup, so no synthesiser and no sound card are needed.
-# speech_sink_setup WORK [SECONDS]: the configuration; each utterance lasts SECONDS (0 by
-# default), so that a test can tell an utterance cut off from one waited for.
+# speech_sink_setup WORK [SECONDS] [LANGUAGE]: the configuration; each utterance lasts SECONDS
+# (0 by default), so that a test can tell an utterance cut off from one waited for; the one
+# voice speaks LANGUAGE (Italian by default).
 # speech_sink_start WORK: speech-dispatcher on the session bus's runtime folder, once it listens.
 
 speech_sink_setup() {
-    local work=$1 seconds=${2:-0}
+    local work=$1 seconds=${2:-0} language=${3:-it}
     spoken=$work/spoken
     mkdir -p "$work/speech/modules"
     cat >"$work/voice" <<VOICE
@@ -21,15 +22,15 @@ VOICE
     cat >"$work/speech/speechd.conf" <<CONF
 AddModule "file" "sd_generic" "file.conf"
 DefaultModule "file"
-DefaultLanguage "it"
+DefaultLanguage "$language"
 LogDir "$work/speech"
 AudioOutputMethod "alsa"
 AudioALSADevice "null"
 CONF
     cat >"$work/speech/modules/file.conf" <<CONF
 GenericExecuteSynth "$work/voice \'\$DATA\'"
-AddVoice "it" "MALE1" "it"
-GenericLanguage "it" "it" "utf-8"
+AddVoice "$language" "MALE1" "$language"
+GenericLanguage "$language" "$language" "utf-8"
 CONF
     # An utterance that lasts is written whole: the module would say its sentences one by one.
     if [[ $seconds != 0 ]]; then

@@ -2,8 +2,9 @@
 # The game's own voice through the real speech stack: Qt's speech library over
 # speech-dispatcher, whose generic module writes each utterance to a file with the time it was
 # said. There every utterance lasts three seconds, so that one cut off by the next is told from
-# one waited for. The game is played twice on an X server of its own, each time on a session
-# bus of its own: once aloud, once with a screen reader announced, when it must stay silent.
+# one waited for. The game is played on an X server of its own, each time on a session bus of
+# its own: once aloud; then with a screen reader announced, with a speech-dispatcher that has no
+# Italian voice and with none at all, when it must play on silently and say why once.
 # Usage: with_voice.sh BINARY
 set -euo pipefail
 binary=$1
@@ -32,8 +33,6 @@ said_at() { sed -n "$1p" "$spoken" | cut -f1; }
 
 start_game() {
     "$binary" --voce 2>"$work/game.err" &
-    game=$!
-    trap 'kill "$game"' EXIT
     for _ in $(seq 100); do
         window=$(xdotool search --onlyvisible --name '^VORLANE QUADRANGOLARE REGOLARE$' || true)
         [[ -n $window ]] && break
@@ -83,25 +82,50 @@ play_aloud() {
     [[ ! -s $work/game.err ]] || fail "the game complained"
 }
 
+# Plays without a voice: the window goes on answering, nothing is said, and one line says why.
+play_silently() {
+    start_game
+    xdotool type 0
+    xdotool key Return Return F5
+    xdotool type 0
+    xdotool key Return
+    sleep 2
+    [[ ! -s $spoken ]] || fail "the game spoke"
+    # The window still answers at once: Alt+X opens the exit question.
+    xdotool key alt+x
+    for _ in $(seq 20); do
+        xdotool search --onlyvisible --name '^Uscire dal programma$' >/dev/null && break
+        sleep 0.1
+    done
+    xdotool search --onlyvisible --name '^Uscire dal programma$' >/dev/null ||
+        fail "the window no longer answers"
+    [[ ! -s $spoken ]] || fail "the game spoke"
+    (($(wc -l <"$work/game.err") == 1)) && grep -q "$1" "$work/game.err" ||
+        fail "the game did not say once why it is silent"
+}
+
 play_beside_a_screen_reader() {
     for property in IsEnabled ScreenReaderEnabled; do
         dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
             org.freedesktop.DBus.Properties.Set \
             string:org.a11y.Status string:$property variant:boolean:true >/dev/null
     done
-    start_game
-    xdotool type 0
-    xdotool key Return Return F5
-    sleep 2
-    [[ ! -s $spoken ]] || fail "the game spoke over the screen reader"
-    (($(grep -c 'lettore di schermo' "$work/game.err") == 1)) ||
-        fail "the game did not say once why it is silent"
+    play_silently 'lettore di schermo'
+}
+play_without_an_italian_voice() { play_silently 'voce italiana'; }
+play_without_speech_dispatcher() {
+    export SPEECHD_ADDRESS=unix_socket:$work/nowhere.sock
+    play_silently 'speech-dispatcher non risponde'
 }
 
 if [[ ${1:-} == --inside ]]; then
     work=$2 binary=$3 spoken=$2/spoken
     source "$here/speech_sink.sh"
-    speech_sink_start "$work"
+    if [[ $4 != play_without_speech_dispatcher ]]; then
+        speech_sink_start "$work"
+    fi
+    # The game and speech-dispatcher end with the play.
+    trap 'kill $(jobs -p) 2>/dev/null' EXIT
     export QT_QPA_PLATFORM=xcb
     "$4"
     exit 0
@@ -118,11 +142,7 @@ work=$(mktemp -d)
 # The desktop portal that Qt wakes may leave its document mount in a runtime folder: what
 # cannot be removed stays behind without failing the test.
 trap 'kill "$xvfb" 2>/dev/null; rm -rf "$work" 2>/dev/null || true' EXIT
-export HOME=$work/home
-export XDG_CONFIG_HOME=$HOME/.config XDG_DATA_HOME=$HOME/.local/share XDG_CACHE_HOME=$HOME/.cache
-mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME"
 source "$here/speech_sink.sh"
-speech_sink_setup "$work" "$lasts"
 
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfb=$!
@@ -130,8 +150,21 @@ for _ in $(seq 300); do [[ -s $work/display ]] && break; sleep 0.1; done
 [[ -s $work/display ]] || { echo "FAIL: Xvfb did not start"; exit 1; }
 export DISPLAY=:$(cat "$work/display")
 
-for play in play_aloud play_beside_a_screen_reader; do
+for play in play_aloud play_beside_a_screen_reader play_without_an_italian_voice \
+    play_without_speech_dispatcher; do
     mkdir -m 700 "$work/runtime-$play"
+    # A home of each play's own: the accessibility bus keeps a screen reader's wish in the
+    # desktop's settings.
+    export HOME=$work/home-$play
+    export XDG_CONFIG_HOME=$HOME/.config XDG_DATA_HOME=$HOME/.local/share \
+        XDG_CACHE_HOME=$HOME/.cache
+    mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME"
+    rm -rf "$work/speech"
+    if [[ $play == play_without_an_italian_voice ]]; then
+        speech_sink_setup "$work" "$lasts" de
+    else
+        speech_sink_setup "$work" "$lasts"
+    fi
     : >"$spoken"
     XDG_RUNTIME_DIR=$work/runtime-$play timeout 120 dbus-run-session -- \
         "$0" --inside "$work" "$binary" "$play" 2>"$work/session.err" ||
