@@ -4,7 +4,8 @@
 # said. There every utterance lasts three seconds, so that one cut off by the next is told from
 # one waited for. The game is played on an X server of its own, each time on a session bus of
 # its own: once aloud; then with a screen reader announced, with a speech-dispatcher that has no
-# Italian voice and with none at all, when it must play on silently and say why once.
+# Italian voice and with none at all, when it must play on silently and say why once; last
+# without --voce, when it must not even load the speech library.
 # Usage: with_voice.sh BINARY
 set -euo pipefail
 binary=$1
@@ -31,8 +32,10 @@ heard() {
 }
 said_at() { sed -n "$1p" "$spoken" | cut -f1; }
 
+# The game with the options given, --voce when none are.
 start_game() {
-    "$binary" --voce 2>"$work/game.err" &
+    "$binary" "${@:---voce}" 2>"$work/game.err" &
+    game=$!
     for _ in $(seq 100); do
         window=$(xdotool search --onlyvisible --name '^VORLANE QUADRANGOLARE REGOLARE$' || true)
         [[ -n $window ]] && break
@@ -89,7 +92,13 @@ play_silently() {
     xdotool key Return Return F5
     xdotool type 0
     xdotool key Return
-    sleep 2
+    # libspeechd gives up on an absent speech-dispatcher only after some seconds; the window
+    # does not wait for it.
+    for _ in $(seq 150); do
+        [[ -s $work/game.err ]] && break
+        sleep 0.1
+    done
+    sleep 1
     [[ ! -s $spoken ]] || fail "the game spoke"
     # The window still answers at once: Alt+X opens the exit question.
     xdotool key alt+x
@@ -116,6 +125,17 @@ play_without_an_italian_voice() { play_silently 'voce italiana'; }
 play_without_speech_dispatcher() {
     export SPEECHD_ADDRESS=unix_socket:$work/nowhere.sock
     play_silently 'speech-dispatcher non risponde'
+}
+
+# Without --voce the speech library is never loaded, even as the game plays.
+play_without_the_option() {
+    start_game -platform xcb
+    xdotool type 0
+    xdotool key Return Return
+    sleep 1
+    ! grep -i -e texttospeech -e vorlane_speech -e libspeechd "/proc/$game/maps" ||
+        fail "the game without --voce loaded the speech library"
+    [[ ! -s $spoken ]] || fail "the game spoke"
 }
 
 if [[ ${1:-} == --inside ]]; then
@@ -151,7 +171,7 @@ for _ in $(seq 300); do [[ -s $work/display ]] && break; sleep 0.1; done
 export DISPLAY=:$(cat "$work/display")
 
 for play in play_aloud play_beside_a_screen_reader play_without_an_italian_voice \
-    play_without_speech_dispatcher; do
+    play_without_speech_dispatcher play_without_the_option; do
     mkdir -m 700 "$work/runtime-$play"
     # A home of each play's own: the accessibility bus keeps a screen reader's wish in the
     # desktop's settings.
