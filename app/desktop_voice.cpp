@@ -25,8 +25,8 @@ const QString kScreenReader = QStringLiteral("ScreenReaderEnabled");
 // The module beside the program in the build tree, else where the package puts it.
 Voice* loadSpeechModule() {
     QString failure;
-    for (const QString& folder :
-         {QCoreApplication::applicationDirPath(), QStringLiteral(VORLANE_MODULE_DIR)}) {
+    const QString own = QCoreApplication::applicationDirPath();
+    for (const QString& folder : {own, own + QStringLiteral("/../" VORLANE_MODULE_DIR)}) {
         QLibrary library(folder + QLatin1Char('/') + QLatin1String(kSpeechModule));
         if (auto make = reinterpret_cast<MakeVoice>(library.resolve(kMakeVoice))) {
             return make();
