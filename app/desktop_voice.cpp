@@ -38,90 +38,70 @@ Voice* loadSpeechModule() {
     return nullptr;
 }
 
-class DesktopVoice final : public QObject, public Voice {
-    Q_OBJECT
-
-  public:
-    DesktopVoice() {
-        QDBusConnection bus = QDBusConnection::sessionBus();
-        if (!bus.isConnected()) {
-            heard(false);
-            return;
-        }
-        bus.connect(kBusService, kBusPath, kProperties, QStringLiteral("PropertiesChanged"), this,
-                    SLOT(statusChanged(QString, QVariantMap, QStringList)));
-        // Asked without waiting: until the answer comes, the voice keeps its words.
-        QDBusMessage get = QDBusMessage::createMethodCall(kBusService, kBusPath, kProperties,
-                                                          QStringLiteral("Get"));
-        get << kStatus << kScreenReader;
-        auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(get), this);
-        connect(watcher, &QDBusPendingCallWatcher::finished, this,
-                [this](QDBusPendingCallWatcher* answer) {
-                    const QDBusPendingReply<QDBusVariant> reply = *answer;
-                    answer->deleteLater();
-                    // A desktop without the accessibility bus runs no screen reader.
-                    if (!known_) {
-                        heard(reply.isValid() && reply.value().variant().toBool());
-                    }
-                });
-    }
-
-    void say(const QString& text) override {
-        kept_ = text;
-        if (known_ && !screenReader_) {
-            speak();
-        }
-    }
-
-  private slots:
-    void statusChanged(const QString& interface, const QVariantMap& changed,
-                       const QStringList& /*invalidated*/) {
-        if (interface == kStatus && changed.contains(kScreenReader)) {
-            heard(changed.value(kScreenReader).toBool());
-        }
-    }
-
-  private:
-    void heard(bool screenReader) {
-        known_ = true;
-        screenReader_ = screenReader;
-        if (screenReader_ && !told_) {
-            told_ = true;
-            std::fputs(
-                "vorlane: è attivo un lettore di schermo; la voce del gioco tace per non "
-                "parlargli sopra.\n",
-                stderr);
-        }
-        if (!screenReader_ && !kept_.isEmpty()) {
-            speak();
-        }
-    }
-
-    void speak() {
-        if (!loaded_) {
-            loaded_ = true;
-            voice_.reset(loadSpeechModule());
-        }
-        if (voice_) {
-            voice_->say(kept_);
-        }
-        kept_.clear();
-    }
-
-    bool known_ = false;
-    bool screenReader_ = false;
-    bool told_ = false;
-    bool loaded_ = false;
-    QString kept_;
-    std::unique_ptr<Voice> voice_;
-};
-
 }  // namespace
 
-std::unique_ptr<Voice> desktopVoice() {
-    return std::make_unique<DesktopVoice>();
+DesktopVoice::DesktopVoice() {
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) {
+        heard(false);
+        return;
+    }
+    bus.connect(kBusService, kBusPath, kProperties, QStringLiteral("PropertiesChanged"), this,
+                SLOT(statusChanged(QString, QVariantMap, QStringList)));
+    // Asked without waiting: until the answer comes, the voice keeps its words.
+    QDBusMessage get =
+        QDBusMessage::createMethodCall(kBusService, kBusPath, kProperties, QStringLiteral("Get"));
+    get << kStatus << kScreenReader;
+    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(get), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this](QDBusPendingCallWatcher* answer) {
+                const QDBusPendingReply<QDBusVariant> reply = *answer;
+                answer->deleteLater();
+                // A desktop without the accessibility bus runs no screen reader.
+                if (!known_) {
+                    heard(reply.isValid() && reply.value().variant().toBool());
+                }
+            });
+}
+
+void DesktopVoice::say(const QString& text) {
+    kept_ = text;
+    if (known_ && !screenReader_) {
+        speak();
+    }
+}
+
+void DesktopVoice::statusChanged(const QString& interface, const QVariantMap& changed,
+                                 const QStringList& /*invalidated*/) {
+    if (interface == kStatus && changed.contains(kScreenReader)) {
+        heard(changed.value(kScreenReader).toBool());
+    }
+}
+
+void DesktopVoice::heard(bool screenReader) {
+    known_ = true;
+    screenReader_ = screenReader;
+    if (screenReader_ && !told_) {
+        told_ = true;
+        std::fputs(
+            "vorlane: è attivo un lettore di schermo; la voce del gioco tace per non "
+            "parlargli sopra.\n",
+            stderr);
+    }
+    if (!screenReader_ && !kept_.isEmpty()) {
+        speak();
+    }
+}
+
+void DesktopVoice::speak() {
+    if (!loaded_) {
+        loaded_ = true;
+        voice_.reset(loadSpeechModule());
+    }
+    if (voice_) {
+        voice_->say(kept_);
+    }
+    kept_.clear();
 }
 
 }  // namespace vorlane
-
-#include "desktop_voice.moc"

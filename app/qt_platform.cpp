@@ -171,7 +171,7 @@ Platform desktopPlatform(QWidget* window, bool aloud) {
     platform.end = std::make_unique<QtProgramEnd>();
     platform.highContrast = desktopAsksHighContrast();
     if (aloud) {
-        platform.voice = desktopVoice();
+        platform.voice = std::make_unique<DesktopVoice>();
     }
     return platform;
 }
