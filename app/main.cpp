@@ -26,7 +26,9 @@ int main(int argc, char* argv[]) {
     arguments.push_back(nullptr);
     QApplication app(count, arguments.data());
     vorlane::prepareDesktop(app);
-    vorlane::Tavola window;
+    // The game reads its problems aloud with --voce; without it the speech library is never
+    // loaded.
+    vorlane::Tavola window(QApplication::arguments().contains(QStringLiteral("--voce")));
     window.show();
     return QApplication::exec();
 }

@@ -7,6 +7,7 @@
 
 #include "random_source.h"
 #include "time_of_day.h"
+#include "voice.h"
 
 class QWidget;
 
@@ -79,9 +80,12 @@ struct Platform {
     std::unique_ptr<RandomSource> random;
     // The desktop asks for high contrast: the texts take darker shades of their colours.
     bool highContrast = false;
+    // Empty when the game plays silently.
+    std::unique_ptr<Voice> voice;
 };
 
-// The real desktop, through Qt; its message boxes lie on the given window.
-Platform desktopPlatform(QWidget* window = nullptr);
+// The real desktop, through Qt; its message boxes lie on the given window; with the game's own
+// voice when asked for it.
+Platform desktopPlatform(QWidget* window = nullptr, bool aloud = false);
 
 }  // namespace vorlane

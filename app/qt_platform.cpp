@@ -12,6 +12,7 @@
 #include "box_flag_word.h"
 #include "box_title.h"
 #include "desktop_contrast.h"
+#include "desktop_voice.h"
 #include "platform.h"
 
 namespace vorlane {
@@ -169,7 +170,7 @@ class QtProgramEnd final : public ProgramEnd {
 
 }  // namespace
 
-Platform desktopPlatform(QWidget* window) {
+Platform desktopPlatform(QWidget* window, bool aloud) {
     Platform platform;
     platform.boxes = std::make_unique<QtMessageBoxes>(window);
     platform.starter = std::make_unique<QtProgramStarter>();
@@ -177,6 +178,9 @@ Platform desktopPlatform(QWidget* window) {
     platform.beeper = std::make_unique<QtBeeper>();
     platform.end = std::make_unique<QtProgramEnd>();
     platform.highContrast = desktopAsksHighContrast();
+    if (aloud) {
+        platform.voice = std::make_unique<DesktopVoice>();
+    }
     return platform;
 }
 

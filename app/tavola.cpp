@@ -5,6 +5,7 @@
 #include <QMenuBar>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QShortcut>
 #include <QStyle>
 #include <QTimer>
 #include <QWindow>
@@ -55,6 +56,9 @@ QPoint windowPlace(const QRect& area, const QSize& window) {
     return {std::max(centred.x(), area.left()), std::max(centred.y(), area.top())};
 }
 
+// Reads the problem again.
+const QKeySequence kSayAgain(Qt::Key_F5);
+
 }  // namespace
 
 // The clock tick's view of the desktop.
@@ -72,7 +76,7 @@ class TickDesk final : public TickServices {
     Platform& platform_;
 };
 
-Tavola::Tavola() : Tavola(desktopPlatform(this)) {}
+Tavola::Tavola(bool aloud) : Tavola(desktopPlatform(this, aloud)) {}
 
 Tavola::Tavola(Platform platform)
     : platform_(std::move(platform)), tickDesk_(std::make_unique<TickDesk>(platform_)) {
@@ -81,9 +85,21 @@ Tavola::Tavola(Platform platform)
             [clock = platform_.clock.get()] { return clock->ticks(); });
     }
     load();
+    if (platform_.voice) {
+        // A key of the window's own, taken before any control sees it: no control or menu uses
+        // it, and the answer box's key rule never hears of it.
+        auto* again = new QShortcut(kSayAgain, this);
+        connect(again, &QShortcut::activated, this, [this] { say(problemSpoken_); });
+    }
 }
 
 Tavola::~Tavola() = default;
+
+void Tavola::say(const QString& text) {
+    if (platform_.voice) {
+        platform_.voice->say(text);
+    }
+}
 
 void Tavola::load() {
     auto* form = new QWidget;
@@ -217,7 +233,9 @@ void Tavola::cmdNext_Click() {
     }
     // Before cmdNext is disabled: that alone moves the focus into the box, and a screen
     // reader reads the description the box has when the focus arrives.
-    c.txtAnswer->setAccessibleDescription(fromUtf8(problem.spoken));
+    problemSpoken_ = fromUtf8(problem.spoken);
+    c.txtAnswer->setAccessibleDescription(problemSpoken_);
+    say(problemSpoken_);
 
     c.cmdNext->setEnabled(false);
     c.txtAnswer->setFocus();
@@ -244,19 +262,24 @@ void Tavola::txtAnswer_KeyPress(std::int16_t& charCode) {
     c.lblScore2->setCaption(fromUtf8(verdict.totalCaption));
     // A screen reader says nothing when a label changes; it reads the button that the focus
     // moves to, description included.
-    c.cmdNext->setAccessibleDescription(fromUtf8(verdict.spoken));
+    const QString spoken = fromUtf8(verdict.spoken);
+    c.cmdNext->setAccessibleDescription(spoken);
+    say(spoken);
     c.cmdNext->setEnabled(true);
     c.cmdNext->setFocus();
 }
 
 void Tavola::cmdExit_Click() {
-    const int answer = platform_.boxes->show(QStringLiteral("Vuoi veramente lasciarmi  ?"),
-                                             kYesNo | kQuestion | kSecondIsDefault,
+    const QString question = QStringLiteral("Vuoi veramente lasciarmi  ?");
+    say(question);
+    const int answer = platform_.boxes->show(question, kYesNo | kQuestion | kSecondIsDefault,
                                              QStringLiteral("Uscire dal programma"));
     if (answer == kNo) {
         return;
     }
-    platform_.boxes->show(QStringLiteral("Ciao a presto "), kOkOnly);
+    const QString farewell = QStringLiteral("Ciao a presto ");
+    say(farewell);
+    platform_.boxes->show(farewell, kOkOnly);
     controls_->Timer1->stop();
     hide();
     platform_.end->endProgram();

@@ -20,8 +20,8 @@ class Tavola : public QMainWindow {
     Q_OBJECT
 
   public:
-    // With the real desktop.
-    Tavola();
+    // With the real desktop, and the game's own voice when asked for it.
+    explicit Tavola(bool aloud = false);
     // With services of the caller's, such as scripted ones.
     explicit Tavola(Platform platform);
     ~Tavola() override;
@@ -51,6 +51,7 @@ class Tavola : public QMainWindow {
     void load();
     void unload();
     void bindEvents();
+    void say(const QString& text);
 
     Platform platform_;
     std::unique_ptr<TickDesk> tickDesk_;
@@ -58,6 +59,8 @@ class Tavola : public QMainWindow {
     AlarmClock alarmClock_;
     std::unique_ptr<Controls> controls_;
     bool activationPending_ = false;
+    // What the voice says again when the pupil asks.
+    QString problemSpoken_;
 };
 
 }  // namespace vorlane

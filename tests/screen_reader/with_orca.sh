@@ -45,30 +45,9 @@ if ! locale -a | grep -qix 'it_IT.utf-\?8'; then
     italian+=(LOCPATH="$work/locale")
 fi
 
-# speech-dispatcher's one output module: the generic module, whose command writes the text. Newer
-# Orca asks for "it-it", which the module does not list: it would recode that text to Latin-1.
-spoken=$work/spoken
-mkdir -p "$work/speech/modules"
-cat >"$work/voice" <<VOICE
-#!/bin/sh
-printf '%s\t%s\n' "\$(date +%s.%N)" "\$1" >>"$spoken"
-VOICE
-chmod +x "$work/voice"
-cat >"$work/speech/speechd.conf" <<CONF
-AddModule "file" "sd_generic" "file.conf"
-DefaultModule "file"
-DefaultLanguage "it"
-LogDir "$work/speech"
-AudioOutputMethod "alsa"
-AudioALSADevice "null"
-CONF
-cat >"$work/speech/modules/file.conf" <<CONF
-GenericExecuteSynth "$work/voice \'\$DATA\'"
-AddVoice "it" "MALE1" "it"
-GenericLanguage "it" "it" "utf-8"
-GenericRecodeFallback "utf-8"
-CONF
-touch "$spoken"
+# speech-dispatcher writes what Orca says to a file.
+source "$here/speech_sink.sh"
+speech_sink_setup "$work"
 
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 for _ in $(seq 300); do [[ -s $work/display ]] && break; sleep 0.1; done
@@ -84,8 +63,8 @@ fi
 status=0
 env "${italian[@]}" timeout 300 dbus-run-session -- bash -c '
     set -euo pipefail
-    work=$1 binary=$2 player=$3
-    shift 3
+    work=$1 binary=$2 player=$3 here=$4
+    shift 4
     # What a screen reader switches on: Qt watches both and starts talking.
     for property in IsEnabled ScreenReaderEnabled; do
         dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
@@ -93,14 +72,11 @@ env "${italian[@]}" timeout 300 dbus-run-session -- bash -c '
             string:org.a11y.Status string:$property variant:boolean:true >/dev/null
     done
     openbox >"$work/openbox.log" 2>&1 &
-    speech-dispatcher --run-single --timeout 0 --config-dir "$work/speech" \
-        >"$work/speechd.log" 2>&1 &
-    socket=$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock
-    for _ in $(seq 300); do [[ -S $socket ]] && break; sleep 0.1; done
-    [[ -S $socket ]] || { echo "FAIL: speech-dispatcher did not start"; exit 1; }
+    source "$here/speech_sink.sh"
+    speech_sink_start "$work"
     orca "$@" >"$work/orca.log" 2>&1 &
     QT_QPA_PLATFORM=xcb /usr/bin/python3 "$player" "$binary" "$work/spoken"
-' with_orca "$work" "$binary" "$here/play_by_ear.py" "${debug[@]}" 2>"$work/session.err" ||
+' with_orca "$work" "$binary" "$here/play_by_ear.py" "$here" "${debug[@]}" 2>"$work/session.err" ||
     status=$?
 # Read once the session is over: a filter still running when this script ends would be killed
 # with everything else in its process space, and the player's complaints lost with it.

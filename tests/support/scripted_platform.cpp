@@ -41,8 +41,17 @@ ScriptedDesktop::ScriptedDesktop(std::unique_ptr<RandomSource> random) {
     clock = ownClock.get();
     beeper = ownBeeper.get();
     end = ownEnd.get();
-    platform = {std::move(ownBoxes),  std::move(ownStarter), std::move(ownClock),
-                std::move(ownBeeper), std::move(ownEnd),     std::move(random)};
+    // The game with its voice on, as with --voce.
+    auto ownVoice = std::make_unique<ScriptedVoice>();
+    voice = ownVoice.get();
+    platform = {std::move(ownBoxes),
+                std::move(ownStarter),
+                std::move(ownClock),
+                std::move(ownBeeper),
+                std::move(ownEnd),
+                std::move(random),
+                false,
+                std::move(ownVoice)};
 }
 
 }  // namespace vorlane

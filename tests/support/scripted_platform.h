@@ -65,6 +65,19 @@ class ScriptedEnd final : public ProgramEnd {
     void endProgram() override { ++ends; }
 };
 
+class ScriptedVoice final : public Voice {
+  public:
+    // The last utterances, enough for any test: a soak of thousands of problems would
+    // otherwise count the record as the game's own growth.
+    QStringList said;
+    void say(const QString& text) override {
+        said << text;
+        if (said.size() > 16) {
+            said.removeFirst();
+        }
+    }
+};
+
 // A whole scripted desktop, with the pointers kept so that a test can watch it once the
 // window owns the services.
 struct ScriptedDesktop {
@@ -73,6 +86,7 @@ struct ScriptedDesktop {
     ScriptedClock* clock = nullptr;
     ScriptedBeeper* beeper = nullptr;
     ScriptedEnd* end = nullptr;
+    ScriptedVoice* voice = nullptr;
     Platform platform;
 
     // A random source of the test's own, or one seeded from the scripted clock.

@@ -1,0 +1,193 @@
+#!/usr/bin/env bash
+# The game's own voice through the real speech stack: Qt's speech library over
+# speech-dispatcher, whose generic module writes each utterance to a file with the time it was
+# said. There every utterance lasts three seconds, so that one cut off by the next is told from
+# one waited for. The game is played on an X server of its own, each time on a session bus of
+# its own: once aloud; then with a screen reader announced, with a speech-dispatcher that has no
+# Italian voice and with none at all, when it must play on silently and say why once; last
+# without --voce, when it must not even load the speech library.
+# Usage: with_voice.sh BINARY
+set -euo pipefail
+binary=$1
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+lasts=3
+
+fail() {
+    echo "FAIL: $*"
+    echo "Heard:"
+    cat "$spoken"
+    echo "The game's standard error:"
+    cat "$work/game.err"
+    exit 1
+}
+
+# The text of utterance N, once it has been said.
+heard() {
+    for _ in $(seq 100); do
+        (($(wc -l <"$spoken") >= $1)) && break
+        sleep 0.1
+    done
+    (($(wc -l <"$spoken") >= $1)) || fail "utterance $1 was never said"
+    sed -n "$1p" "$spoken" | cut -f2-
+}
+said_at() { sed -n "$1p" "$spoken" | cut -f1; }
+
+# The game with the options given, --voce when none are.
+start_game() {
+    "$binary" "${@:---voce}" 2>"$work/game.err" &
+    game=$!
+    for _ in $(seq 100); do
+        window=$(xdotool search --onlyvisible --name '^VORLANE QUADRANGOLARE REGOLARE$' || true)
+        [[ -n $window ]] && break
+        sleep 0.1
+    done
+    [[ -n $window ]] || fail "the window never showed"
+    # Without a window manager nothing else gives the window the keyboard.
+    xdotool windowfocus --sync "$window"
+}
+
+play_aloud() {
+    start_game
+    local problem verdict
+    problem=$(heard 1)
+    [[ $problem =~ \.\ Dati\ .+\ centimetri.*\.$ ]] || fail "the first problem is not what was said"
+    xdotool key F5
+    [[ $(heard 2) == "$problem" ]] || fail "F5 did not read the problem again"
+    local line=2
+    for answered in 1 2 3; do
+        xdotool type 0
+        xdotool key Return
+        line=$((line + 1))
+        verdict=$(heard $line)
+        [[ $verdict =~ ^Sbagliato!\ La\ risposta\ giusta\ è\ [1-9][0-9]*\.\ Risposte\ esatte\ 0,\ errate\ $answered,\ totali\ $answered\.$ ]] ||
+            fail "verdict $answered: $verdict"
+        ((answered < 3)) || break
+        # Enter again while the verdict is still being said.
+        local pressed
+        pressed=$(date +%s.%N)
+        xdotool key Return
+        line=$((line + 1))
+        [[ $(heard $line) =~ \.\ Dati\ .+\.$ ]] || fail "problem $((answered + 1)) was not said"
+        awk -v p="$pressed" -v v="$(said_at $((line - 1)))" -v s="$(said_at $line)" \
+            -v lasts=$lasts 'BEGIN {
+                printf "Enter to the next problem: %.3f s\n", s - p
+                exit !(s - v < lasts)
+            }' || fail "the next problem waited for the verdict to end"
+    done
+    xdotool key alt+x
+    line=$((line + 1))
+    [[ $(heard $line) == "Vuoi veramente lasciarmi  ?" ]] || fail "the exit question was not said"
+    xdotool key Escape
+    sleep 1
+    # Three problems, one of them again, three verdicts and the question; nothing twice.
+    (($(wc -l <"$spoken") == line)) || fail "more was said than the game was asked"
+    (($(cut -f2- "$spoken" | grep -c '\. Dati ') == 4)) || fail "a problem was said twice"
+    [[ ! -s $work/game.err ]] || fail "the game complained"
+}
+
+# Plays without a voice: the window goes on answering, nothing is said, and one line says why.
+play_silently() {
+    start_game
+    xdotool type 0
+    xdotool key Return Return F5
+    xdotool type 0
+    xdotool key Return
+    # libspeechd gives up on an absent speech-dispatcher only after some seconds; the window
+    # does not wait for it.
+    for _ in $(seq 150); do
+        [[ -s $work/game.err ]] && break
+        sleep 0.1
+    done
+    sleep 1
+    [[ ! -s $spoken ]] || fail "the game spoke"
+    # The window still answers at once: Alt+X opens the exit question.
+    xdotool key alt+x
+    for _ in $(seq 20); do
+        xdotool search --onlyvisible --name '^Uscire dal programma$' >/dev/null && break
+        sleep 0.1
+    done
+    xdotool search --onlyvisible --name '^Uscire dal programma$' >/dev/null ||
+        fail "the window no longer answers"
+    [[ ! -s $spoken ]] || fail "the game spoke"
+    (($(wc -l <"$work/game.err") == 1)) && grep -q "$1" "$work/game.err" ||
+        fail "the game did not say once why it is silent"
+}
+
+play_beside_a_screen_reader() {
+    for property in IsEnabled ScreenReaderEnabled; do
+        dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+            org.freedesktop.DBus.Properties.Set \
+            string:org.a11y.Status string:$property variant:boolean:true >/dev/null
+    done
+    play_silently 'lettore di schermo'
+}
+play_without_an_italian_voice() { play_silently 'voce italiana'; }
+play_without_speech_dispatcher() {
+    export SPEECHD_ADDRESS=unix_socket:$work/nowhere.sock
+    play_silently 'speech-dispatcher non risponde'
+}
+
+# Without --voce the speech library is never loaded, even as the game plays.
+play_without_the_option() {
+    start_game -platform xcb
+    xdotool type 0
+    xdotool key Return Return
+    sleep 1
+    ! grep -i -e texttospeech -e vorlane_speech -e libspeechd "/proc/$game/maps" ||
+        fail "the game without --voce loaded the speech library"
+    [[ ! -s $spoken ]] || fail "the game spoke"
+}
+
+if [[ ${1:-} == --inside ]]; then
+    work=$2 binary=$3 spoken=$2/spoken
+    source "$here/speech_sink.sh"
+    if [[ $4 != play_without_speech_dispatcher ]]; then
+        speech_sink_start "$work"
+    fi
+    # The game and speech-dispatcher end with the play.
+    trap 'kill $(jobs -p) 2>/dev/null' EXIT
+    export QT_QPA_PLATFORM=xcb
+    "$4"
+    exit 0
+fi
+
+for tool in Xvfb dbus-run-session dbus-send speech-dispatcher xdotool awk \
+    /usr/lib/speech-dispatcher-modules/sd_generic; do
+    [[ -e $tool ]] || command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing"; exit 1; }
+done
+compgen -G "/usr/lib/*/qt6/plugins/texttospeech/libqtexttospeech_speechd.so" >/dev/null ||
+    { echo "FAIL: Qt's speech-dispatcher plugin is missing"; exit 1; }
+
+work=$(mktemp -d)
+# The desktop portal that Qt wakes may leave its document mount in a runtime folder: what
+# cannot be removed stays behind without failing the test.
+trap 'kill "$xvfb" 2>/dev/null; rm -rf "$work" 2>/dev/null || true' EXIT
+source "$here/speech_sink.sh"
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+xvfb=$!
+for _ in $(seq 300); do [[ -s $work/display ]] && break; sleep 0.1; done
+[[ -s $work/display ]] || { echo "FAIL: Xvfb did not start"; exit 1; }
+export DISPLAY=:$(cat "$work/display")
+
+for play in play_aloud play_beside_a_screen_reader play_without_an_italian_voice \
+    play_without_speech_dispatcher play_without_the_option; do
+    mkdir -m 700 "$work/runtime-$play"
+    # A home of each play's own: the accessibility bus keeps a screen reader's wish in the
+    # desktop's settings.
+    export HOME=$work/home-$play
+    export XDG_CONFIG_HOME=$HOME/.config XDG_DATA_HOME=$HOME/.local/share \
+        XDG_CACHE_HOME=$HOME/.cache
+    mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME"
+    rm -rf "$work/speech"
+    if [[ $play == play_without_an_italian_voice ]]; then
+        speech_sink_setup "$work" "$lasts" de
+    else
+        speech_sink_setup "$work" "$lasts"
+    fi
+    : >"$spoken"
+    XDG_RUNTIME_DIR=$work/runtime-$play timeout 120 dbus-run-session -- \
+        "$0" --inside "$work" "$binary" "$play" 2>"$work/session.err" ||
+        { echo "FAIL: $play"; exit 1; }
+    echo "$play: passed"
+done
