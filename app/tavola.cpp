@@ -1,6 +1,5 @@
 #include "tavola.h"
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QResizeEvent>
@@ -136,6 +135,13 @@ void Tavola::load() {
 
 void Tavola::unload() {
     hide();
+    // The unloaded form's window goes back to the window system. Qt counts a window that is
+    // hidden and at once shown again as still holding the keyboard, while its widgets count it
+    // as inactive: the new box would take keys but have no caret, and a screen reader would hear
+    // of no focus. A new native window is activated by the window manager like any other.
+    if (QWindow* native = windowHandle()) {
+        native->destroy();
+    }
     controls_.reset();
     delete takeCentralWidget();
 }
@@ -289,12 +295,6 @@ void Tavola::new_Click() {
     unload();
     load();
     show();
-    // When the window manager hands the keyboard straight back to the window shown again, Qt's
-    // window keeps the focus it never lost while Qt's widgets count the window as inactive: the
-    // box would take keys but have no caret, and a screen reader would hear of no focus.
-    if (windowHandle()->isActive() && !isActiveWindow()) {
-        QApplication::setActiveWindow(this);
-    }
 }
 
 void Tavola::calc_Click() {
