@@ -5,7 +5,6 @@
 #include <QMenuBar>
 #include <QResizeEvent>
 #include <QScreen>
-#include <QStyle>
 #include <QTimer>
 #include <QWindow>
 
@@ -14,6 +13,7 @@
 #include "answer.h"
 #include "answer_keys.h"
 #include "controls.h"
+#include "default_look.h"
 #include "design_units.h"
 #include "form_builder.h"
 #include "form_controls.h"
@@ -90,7 +90,7 @@ void Tavola::load() {
     // face colours it gets those of the default look, whatever the desktop's palette: a dark
     // palette's white would vanish on the yellow. The menus and the message boxes, on
     // backgrounds of their own, keep the desktop's.
-    QPalette palette = style()->standardPalette();
+    QPalette palette = defaultLook();
     palette.setColor(QPalette::Window, qtColour(ui::kBackground));
     form->setPalette(palette);
     form->setAutoFillBackground(true);
