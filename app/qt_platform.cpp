@@ -168,7 +168,7 @@ Platform desktopPlatform(QWidget* window) {
     platform.clock = std::make_unique<QtClock>();
     platform.beeper = std::make_unique<QtBeeper>();
     platform.end = std::make_unique<QtProgramEnd>();
-    platform.highContrast = desktopAsksHighContrast();
+    platform.contrast = portalContrast();
     return platform;
 }
 

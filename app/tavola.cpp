@@ -21,9 +21,9 @@
 #include "picture_button.h"
 #include "problem.h"
 #include "pupil_pointer.h"
-#include "shades.h"
 #include "table_label.h"
 #include "table_text.h"
+#include "text_shades.h"
 
 namespace vorlane {
 
@@ -31,12 +31,6 @@ namespace {
 
 QString fromUtf8(const std::string& text) {
     return QString::fromStdString(text);
-}
-
-void setTextColour(QWidget& widget, Rgb rgb) {
-    QPalette palette = widget.palette();
-    palette.setColor(QPalette::WindowText, qtColour(rgb));
-    widget.setPalette(palette);
 }
 
 // Where the desktop may have one, in the order a school's Linux desktop most likely has it.
@@ -80,6 +74,8 @@ Tavola::Tavola(Platform platform)
             [clock = platform_.clock.get()] { return clock->ticks(); });
     }
     load();
+    // The texts change shade at once; the problem, the answer being typed and the score stay.
+    platform_.contrast->follow([this](bool high) { showShades(*centralWidget(), high); });
 }
 
 Tavola::~Tavola() = default;
@@ -95,7 +91,8 @@ void Tavola::load() {
     form->setPalette(palette);
     form->setAutoFillBackground(true);
     form->setCursor(pupilPointer(devicePixelRatioF()));
-    buildControls(*form, platform_.highContrast);
+    buildControls(*form);
+    showShades(*form, platform_.contrast->high());
     setCentralWidget(form);
     controls_ = std::make_unique<Controls>(findControls(*form));
 
@@ -205,7 +202,8 @@ void Tavola::cmdNext_Click() {
             c.units[i]->hide();
         }
     }
-    setTextColour(*c.Label5, ui::shownColour(problem.titleColour, platform_.highContrast));
+    setDesignColour(*c.Label5, problem.titleColour);
+    showShade(*c.Label5, platform_.contrast->high());
     c.Label5->setCaption(fromUtf8(problem.title));
     if (!problem.sentence.empty()) {
         c.Label10->setCaption(fromUtf8(problem.sentence));
@@ -234,7 +232,8 @@ void Tavola::txtAnswer_KeyPress(std::int16_t& charCode) {
     }
     Controls& c = *controls_;
     const Verdict verdict = judge(state_, c.txtAnswer->text().toStdString());
-    setTextColour(*c.lblMessage, ui::shownColour(verdict.colour, platform_.highContrast));
+    setDesignColour(*c.lblMessage, verdict.colour);
+    showShade(*c.lblMessage, platform_.contrast->high());
     c.lblMessage->setCaption(fromUtf8(verdict.message));
     if (verdict.wrongCaption) {
         c.lblScore1->setCaption(fromUtf8(*verdict.wrongCaption));

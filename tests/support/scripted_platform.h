@@ -65,6 +65,18 @@ class ScriptedEnd final : public ProgramEnd {
     void endProgram() override { ++ends; }
 };
 
+class ScriptedContrast final : public DesktopContrast {
+  public:
+    // The desktop's new wish, which the window follows at once.
+    void set(bool high);
+    bool high() override { return high_; }
+    void follow(std::function<void(bool)> changed) override { changed_ = std::move(changed); }
+
+  private:
+    bool high_ = false;
+    std::function<void(bool)> changed_;
+};
+
 // A whole scripted desktop, with the pointers kept so that a test can watch it once the
 // window owns the services.
 struct ScriptedDesktop {
@@ -73,6 +85,7 @@ struct ScriptedDesktop {
     ScriptedClock* clock = nullptr;
     ScriptedBeeper* beeper = nullptr;
     ScriptedEnd* end = nullptr;
+    ScriptedContrast* contrast = nullptr;
     Platform platform;
 
     // A random source of the test's own, or one seeded from the scripted clock.
