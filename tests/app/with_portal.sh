@@ -40,7 +40,7 @@ CONF
 
 export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_CURRENT_DESKTOP=GNOME \
     GSETTINGS_BACKEND=dconf VORLANE_STOP_PORTAL=$here/stop_portal.sh
-timeout 120 dbus-run-session --config-file="$work/bus.conf" -- bash -c '
+dbus-run-session --config-file="$work/bus.conf" -- bash -c '
     status=0
     "$@" || status=$?
     "$VORLANE_STOP_PORTAL"
