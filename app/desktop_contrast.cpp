@@ -67,10 +67,12 @@ class PortalReader : public QObject {
     }
 
     // Either key asking for it is enough: a portal that offers both gives the same answer.
-    bool high() const { return gnome_.high.value_or(false) || appearance_.high.value_or(false); }
+    [[nodiscard]] bool high() const {
+        return gnome_.high.value_or(false) || appearance_.high.value_or(false);
+    }
 
   signals:
-    void changed(bool high);
+    void changed(bool);
 
   public slots:
     // Qt's D-Bus calls only a public slot. The whole message: the namespace, the key, the value.

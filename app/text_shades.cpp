@@ -23,7 +23,7 @@ void showShade(QWidget& text, bool highContrast) {
     if (!design.isValid()) {
         return;
     }
-    const QColor colour = design.value<QColor>();
+    const auto colour = design.value<QColor>();
     const Rgb shown = ui::shownColour(
         {static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()),
          static_cast<std::uint8_t>(colour.blue())},
