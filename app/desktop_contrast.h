@@ -1,9 +1,15 @@
 #pragma once
 
+#include <memory>
+
+#include "platform.h"
+
 namespace vorlane {
 
-// Whether the desktop asks programs for high contrast, as GNOME's accessibility switch does,
-// read through the desktop's settings portal. False where there is no session bus or no portal.
-bool desktopAsksHighContrast();
+// The desktop's wish for high contrast as its settings portal tells it: GNOME's accessibility
+// switch, or the appearance key that newer GNOME and KDE portals offer. The portal is asked once
+// per program, at the first use, without waiting, and followed as the setting changes. No
+// session bus or no portal: no wish.
+std::unique_ptr<DesktopContrast> portalContrast();
 
 }  // namespace vorlane

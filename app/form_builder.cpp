@@ -16,9 +16,9 @@
 #include "design_units.h"
 #include "picture.h"
 #include "picture_button.h"
-#include "shades.h"
 #include "table_label.h"
 #include "table_text.h"
+#include "text_shades.h"
 
 namespace vorlane {
 
@@ -44,18 +44,10 @@ void setColour(QWidget& widget, QPalette::ColorRole role, const std::optional<Rg
     }
 }
 
-std::optional<Rgb> textColour(const ui::ControlSpec& spec, bool highContrast) {
-    if (!spec.textColour) {
-        return std::nullopt;
-    }
-    return ui::shownColour(*spec.textColour, highContrast);
-}
-
-QWidget* labelFor(const ui::ControlSpec& spec, QWidget& form, bool highContrast) {
+QWidget* labelFor(const ui::ControlSpec& spec, QWidget& form) {
     auto* label = new TableLabel((spec.flags & ui::kSizedToText) != 0, &form);
     label->setAlignment(alignmentOf(spec.align));
     label->setText(uiText(spec.caption));
-    setColour(*label, QPalette::WindowText, textColour(spec, highContrast));
     if ((spec.flags & ui::kTransparent) == 0) {
         // An opaque label is filled with the desktop's face colour.
         QPalette palette = label->palette();
@@ -115,27 +107,26 @@ class TextBoxStyle : public QProxyStyle {
     }
 };
 
-QWidget* textBoxFor(const ui::ControlSpec& spec, QWidget& form, bool highContrast) {
+QWidget* textBoxFor(const ui::ControlSpec& spec, QWidget& form) {
     auto* box = new AnswerBox(&form);
     auto* style = new TextBoxStyle;
     box->setStyle(style);
     style->setParent(box);
     box->setMaxLength(spec.limit);
-    setColour(*box, QPalette::Text, textColour(spec, highContrast));
     setColour(*box, QPalette::Base, spec.background);
     return box;
 }
 
-QWidget* widgetFor(const ui::ControlSpec& spec, QWidget& form, bool highContrast) {
+QWidget* widgetFor(const ui::ControlSpec& spec, QWidget& form) {
     switch (spec.kind) {
         case ui::Kind::Label:
-            return labelFor(spec, form, highContrast);
+            return labelFor(spec, form);
         case ui::Kind::Picture:
             return pictureFor(spec, form);
         case ui::Kind::Button:
             return buttonFor(spec, form);
         case ui::Kind::TextBox:
-            return textBoxFor(spec, form, highContrast);
+            return textBoxFor(spec, form);
         case ui::Kind::Timer:
             break;
     }
@@ -149,9 +140,12 @@ void addTimer(const ui::ControlSpec& spec, QWidget& form) {
     timer->start();
 }
 
-QWidget* addWidget(const ui::ControlSpec& spec, QWidget& form, bool highContrast) {
-    QWidget* widget = widgetFor(spec, form, highContrast);
+QWidget* addWidget(const ui::ControlSpec& spec, QWidget& form) {
+    QWidget* widget = widgetFor(spec, form);
     widget->setObjectName(uiText(spec.name));
+    if (spec.textColour) {
+        setDesignColour(*widget, *spec.textColour);
+    }
     if (!spec.font.family.empty()) {
         widget->setFont(tableFont(spec.font));
     }
@@ -173,7 +167,7 @@ QWidget* addWidget(const ui::ControlSpec& spec, QWidget& form, bool highContrast
 
 }  // namespace
 
-void buildControls(QWidget& form, bool highContrast) {
+void buildControls(QWidget& form) {
     const auto table = ui::controls();
     std::map<int, QWidget*> byTabIndex;
     std::for_each(table.rbegin(), table.rend(), [&](const ui::ControlSpec& spec) {
@@ -181,7 +175,7 @@ void buildControls(QWidget& form, bool highContrast) {
             addTimer(spec, form);
             return;
         }
-        QWidget* widget = addWidget(spec, form, highContrast);
+        QWidget* widget = addWidget(spec, form);
         if (spec.kind == ui::Kind::Button || spec.kind == ui::Kind::TextBox) {
             byTabIndex[spec.tabIndex] = widget;
         }

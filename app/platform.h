@@ -69,6 +69,17 @@ class ProgramEnd {
     virtual void endProgram() = 0;
 };
 
+// The desktop's wish for high contrast, which may come after the window shows and change while
+// the game runs.
+class DesktopContrast {
+  public:
+    virtual ~DesktopContrast() = default;
+    // As last heard: false until the desktop has said otherwise.
+    virtual bool high() = 0;
+    // Runs, from the event loop, with each new wish of the desktop's.
+    virtual void follow(std::function<void(bool high)> changed) = 0;
+};
+
 // Everything the window asks of the desktop.
 struct Platform {
     std::unique_ptr<MessageBoxes> boxes;
@@ -78,8 +89,8 @@ struct Platform {
     std::unique_ptr<ProgramEnd> end;
     // Made from the clock when empty.
     std::unique_ptr<RandomSource> random;
-    // The desktop asks for high contrast: the texts take darker shades of their colours.
-    bool highContrast = false;
+    // Where the desktop asks for high contrast, the texts take darker shades of their colours.
+    std::unique_ptr<DesktopContrast> contrast;
     // Empty when the game plays silently.
     std::unique_ptr<Voice> voice;
 };

@@ -177,7 +177,7 @@ Platform desktopPlatform(QWidget* window, bool aloud) {
     platform.clock = std::make_unique<QtClock>();
     platform.beeper = std::make_unique<QtBeeper>();
     platform.end = std::make_unique<QtProgramEnd>();
-    platform.highContrast = desktopAsksHighContrast();
+    platform.contrast = portalContrast();
     if (aloud) {
         platform.voice = std::make_unique<DesktopVoice>();
     }

@@ -14,6 +14,7 @@
 #include "answer.h"
 #include "answer_keys.h"
 #include "controls.h"
+#include "default_look.h"
 #include "design_units.h"
 #include "form_builder.h"
 #include "form_controls.h"
@@ -22,9 +23,9 @@
 #include "picture_button.h"
 #include "problem.h"
 #include "pupil_pointer.h"
-#include "shades.h"
 #include "table_label.h"
 #include "table_text.h"
+#include "text_shades.h"
 
 namespace vorlane {
 
@@ -32,12 +33,6 @@ namespace {
 
 QString fromUtf8(const std::string& text) {
     return QString::fromStdString(text);
-}
-
-void setTextColour(QWidget& widget, Rgb rgb) {
-    QPalette palette = widget.palette();
-    palette.setColor(QPalette::WindowText, qtColour(rgb));
-    widget.setPalette(palette);
 }
 
 // Where the desktop may have one, in the order a school's Linux desktop most likely has it.
@@ -90,6 +85,8 @@ Tavola::Tavola(Platform platform)
         auto* again = new QShortcut(kSayAgain, this);
         connect(again, &QShortcut::activated, this, [this] { say(problemSpoken_); });
     }
+    // The texts change shade at once; the problem, the answer being typed and the score stay.
+    platform_.contrast->follow([this](bool high) { showShades(*centralWidget(), high); });
 }
 
 Tavola::~Tavola() = default;
@@ -106,12 +103,13 @@ void Tavola::load() {
     // face colours it gets those of the default look, whatever the desktop's palette: a dark
     // palette's white would vanish on the yellow. The menus and the message boxes, on
     // backgrounds of their own, keep the desktop's.
-    QPalette palette = style()->standardPalette();
+    QPalette palette = defaultLook();
     palette.setColor(QPalette::Window, qtColour(ui::kBackground));
     form->setPalette(palette);
     form->setAutoFillBackground(true);
     form->setCursor(pupilPointer(devicePixelRatioF()));
-    buildControls(*form, platform_.highContrast);
+    buildControls(*form);
+    showShades(*form, platform_.contrast->high());
     setCentralWidget(form);
     controls_ = std::make_unique<Controls>(findControls(*form));
 
@@ -228,7 +226,8 @@ void Tavola::cmdNext_Click() {
             c.units[i]->hide();
         }
     }
-    setTextColour(*c.Label5, ui::shownColour(problem.titleColour, platform_.highContrast));
+    setDesignColour(*c.Label5, problem.titleColour);
+    showShade(*c.Label5, platform_.contrast->high());
     c.Label5->setCaption(fromUtf8(problem.title));
     if (!problem.sentence.empty()) {
         c.Label10->setCaption(fromUtf8(problem.sentence));
@@ -259,7 +258,8 @@ void Tavola::txtAnswer_KeyPress(std::int16_t& charCode) {
     }
     Controls& c = *controls_;
     const Verdict verdict = judge(state_, c.txtAnswer->text().toStdString());
-    setTextColour(*c.lblMessage, ui::shownColour(verdict.colour, platform_.highContrast));
+    setDesignColour(*c.lblMessage, verdict.colour);
+    showShade(*c.lblMessage, platform_.contrast->high());
     c.lblMessage->setCaption(fromUtf8(verdict.message));
     if (verdict.wrongCaption) {
         c.lblScore1->setCaption(fromUtf8(*verdict.wrongCaption));

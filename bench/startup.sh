@@ -6,6 +6,8 @@
 # after the window showed; resident memory (VmRSS, VmHWM) then; the CPU time and the wakeups
 # in the next 10 s of idling, with the window focused and the timer running.
 # Usage: bench/startup.sh [N] [BUILD_DIR]   (a release build: cmake --preset release && ...)
+# With a settings portal that must first be started: tests/app/on_openbox.sh
+# tests/app/with_portal.sh bench/startup.sh [N] [BUILD_DIR]
 set -euo pipefail
 runs=${1:-10}
 build=${2:-build/release}
@@ -14,6 +16,9 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/virtual_screen.sh"
 ticks=$(getconf CLK_TCK)
 
+# Under tests/app/with_portal.sh every program starts before the desktop's settings portal,
+# which starts on demand, as on a desktop that has not yet started it.
+fresh_portal() { [[ -z ${VORLANE_STOP_PORTAL:-} ]] || "$VORLANE_STOP_PORTAL"; }
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 # The same time to the nanosecond, over every thread: the ticks are too coarse for an idle window.
 cpu_ns() { cat "/proc/$1/task/"*/schedstat | awk '{sum += $1} END {print sum}'; }
@@ -26,6 +31,7 @@ status_kib() { awk -v key="$2:" '$1 == key {print $2}' "/proc/$1/status"; }
 # keeps in $3 the files the program has mapped, for the cold runs to evict.
 measure() {
     local binary=$1 title=$2 files=$3 start pid shown
+    fresh_portal
     start=$(now_ms)
     "$binary" >>"$work/programs.log" 2>&1 &
     pid=$!
@@ -59,6 +65,7 @@ measure() {
 cold_start() {
     local binary=$1 title=$2 start pid shown
     sort -u "$work/files.game" "$work/files.floor" | xargs vmtouch -q -e
+    fresh_portal
     start=$(now_ms)
     "$binary" >>"$work/programs.log" 2>&1 &
     pid=$!

@@ -16,7 +16,14 @@ class Game {
     // A random source of the test's own, or one seeded from the scripted clock; the desktop's
     // wish for high contrast.
     explicit Game(std::unique_ptr<vorlane::RandomSource> random = {}, bool highContrast = false)
-        : desk(std::move(random)), window(withContrast(desk.platform, highContrast)) {
+        : desk(std::move(random)), window(withContrast(desk, highContrast)) {
+        window.show();
+    }
+
+    // The desktop's wish for high contrast as the given service tells it.
+    Game(std::unique_ptr<vorlane::RandomSource> random,
+         std::unique_ptr<vorlane::DesktopContrast> contrast)
+        : desk(std::move(random)), window(withContrast(desk, std::move(contrast))) {
         window.show();
     }
 
@@ -39,9 +46,15 @@ class Game {
     vorlane::Tavola window;
 
   private:
-    static vorlane::Platform withContrast(vorlane::Platform& platform, bool highContrast) {
-        platform.highContrast = highContrast;
-        return std::move(platform);
+    static vorlane::Platform withContrast(vorlane::ScriptedDesktop& desk, bool highContrast) {
+        desk.contrast->set(highContrast);
+        return std::move(desk.platform);
+    }
+    static vorlane::Platform withContrast(vorlane::ScriptedDesktop& desk,
+                                          std::unique_ptr<vorlane::DesktopContrast> contrast) {
+        desk.contrast = nullptr;
+        desk.platform.contrast = std::move(contrast);
+        return std::move(desk.platform);
     }
 };
 

@@ -15,7 +15,8 @@ for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.1; done
 [[ -s $work/display ]] || { echo "FAIL: Xvfb did not start"; exit 1; }
 export DISPLAY=:$(cat "$work/display")
 mkdir -m 700 "$work/runtime" "$work/config"
-export XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/config
+# A suite run under a desktop's settings names their folder in VORLANE_TEST_CONFIG.
+export XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=${VORLANE_TEST_CONFIG:-$work/config}
 
 # openbox with its own default settings, not a user's.
 openbox --config-file /etc/xdg/openbox/rc.xml >"$work/openbox.log" 2>&1 &

@@ -30,28 +30,32 @@ bool ScriptedStarter::start(const QString& path) {
     return true;
 }
 
+void ScriptedContrast::set(bool high) {
+    high_ = high;
+    if (changed_) {
+        changed_(high);
+    }
+}
+
 ScriptedDesktop::ScriptedDesktop(std::unique_ptr<RandomSource> random) {
     auto ownBoxes = std::make_unique<ScriptedBoxes>();
     auto ownStarter = std::make_unique<ScriptedStarter>();
     auto ownClock = std::make_unique<ScriptedClock>();
     auto ownBeeper = std::make_unique<ScriptedBeeper>();
     auto ownEnd = std::make_unique<ScriptedEnd>();
+    auto ownContrast = std::make_unique<ScriptedContrast>();
     boxes = ownBoxes.get();
     starter = ownStarter.get();
     clock = ownClock.get();
     beeper = ownBeeper.get();
     end = ownEnd.get();
+    contrast = ownContrast.get();
     // The game with its voice on, as with --voce.
     auto ownVoice = std::make_unique<ScriptedVoice>();
     voice = ownVoice.get();
-    platform = {std::move(ownBoxes),
-                std::move(ownStarter),
-                std::move(ownClock),
-                std::move(ownBeeper),
-                std::move(ownEnd),
-                std::move(random),
-                false,
-                std::move(ownVoice)};
+    platform = {std::move(ownBoxes),    std::move(ownStarter), std::move(ownClock),
+                std::move(ownBeeper),   std::move(ownEnd),     std::move(random),
+                std::move(ownContrast), std::move(ownVoice)};
 }
 
 }  // namespace vorlane

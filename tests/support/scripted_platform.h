@@ -78,6 +78,18 @@ class ScriptedVoice final : public Voice {
     }
 };
 
+class ScriptedContrast final : public DesktopContrast {
+  public:
+    // The desktop's new wish, which the window follows at once.
+    void set(bool high);
+    bool high() override { return high_; }
+    void follow(std::function<void(bool)> changed) override { changed_ = std::move(changed); }
+
+  private:
+    bool high_ = false;
+    std::function<void(bool)> changed_;
+};
+
 // A whole scripted desktop, with the pointers kept so that a test can watch it once the
 // window owns the services.
 struct ScriptedDesktop {
@@ -87,6 +99,7 @@ struct ScriptedDesktop {
     ScriptedBeeper* beeper = nullptr;
     ScriptedEnd* end = nullptr;
     ScriptedVoice* voice = nullptr;
+    ScriptedContrast* contrast = nullptr;
     Platform platform;
 
     // A random source of the test's own, or one seeded from the scripted clock.
