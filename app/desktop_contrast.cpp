@@ -1,140 +1,12 @@
 #include "desktop_contrast.h"
 
-#include <QCoreApplication>
-#include <QDBusConnection>
-#include <QDBusMessage>
-#include <QDBusPendingCallWatcher>
-#include <QDBusPendingReply>
-#include <QDBusVariant>
-#include <QPointer>
+#include <QObject>
 
-#include <optional>
+#include "portal_reader.h"
 
 namespace vorlane {
 
 namespace {
-
-const QString kService = QStringLiteral("org.freedesktop.portal.Desktop");
-const QString kPath = QStringLiteral("/org/freedesktop/portal/desktop");
-const QString kSettings = QStringLiteral("org.freedesktop.portal.Settings");
-
-// The two keys that can ask for high contrast: GNOME's own switch and the appearance key of
-// newer portals.
-struct Key {
-    QString group;
-    QString name;
-};
-const Key kGnomeSwitch{QStringLiteral("org.gnome.desktop.a11y.interface"),
-                       QStringLiteral("high-contrast")};
-const Key kAppearance{QStringLiteral("org.freedesktop.appearance"), QStringLiteral("contrast")};
-
-// What one key says: nothing until the portal has answered, or where it lacks the key.
-struct Heard {
-    std::optional<bool> high;
-    bool changed = false;  // told by a change, which an older answer must not undo
-};
-
-// Read wraps the value in a variant inside the reply's own; SettingChanged in one.
-QVariant unwrapped(QVariant value) {
-    while (value.metaType() == QMetaType::fromType<QDBusVariant>()) {
-        value = value.value<QDBusVariant>().variant();
-    }
-    return value;
-}
-
-// GNOME's switch is a boolean; the appearance key a number, 1 for higher contrast.
-std::optional<bool> asksHigh(const QVariant& value) {
-    if (value.metaType() == QMetaType::fromType<bool>()) {
-        return value.toBool();
-    }
-    if (value.metaType() == QMetaType::fromType<uint>()) {
-        return value.toUInt() == 1;
-    }
-    return std::nullopt;
-}
-
-// The program's one reader of the portal.
-class PortalReader : public QObject {
-    Q_OBJECT
-
-  public:
-    static PortalReader& instance() {
-        static QPointer<PortalReader> one;
-        if (one == nullptr) {
-            one = new PortalReader(QCoreApplication::instance());
-        }
-        return *one;
-    }
-
-    // Either key asking for it is enough: a portal that offers both gives the same answer.
-    [[nodiscard]] bool high() const {
-        return gnome_.high.value_or(false) || appearance_.high.value_or(false);
-    }
-
-  signals:
-    void changed(bool);
-
-  public slots:
-    // Qt's D-Bus calls only a public slot. The whole message: the namespace, the key, the value.
-    void settingChanged(const QDBusMessage& message) {
-        const QVariantList arguments = message.arguments();
-        if (arguments.size() != 3) {
-            return;
-        }
-        for (const Key* key : {&kGnomeSwitch, &kAppearance}) {
-            if (arguments[0].toString() == key->group && arguments[1].toString() == key->name) {
-                hear(*key, arguments[2], true);
-            }
-        }
-    }
-
-  private:
-    explicit PortalReader(QObject* parent) : QObject(parent) {
-        QDBusConnection bus = QDBusConnection::sessionBus();
-        if (!bus.isConnected()) {
-            return;
-        }
-        // Followed before it is read, so that no change falls between the two. From any sender:
-        // naming the portal would have Qt ask the bus for its owner and wait for the answer;
-        // only the portal sends this signal.
-        bus.connect(QString(), kPath, kSettings, QStringLiteral("SettingChanged"), this,
-                    SLOT(settingChanged(QDBusMessage)));
-        read(bus, kGnomeSwitch);
-        read(bus, kAppearance);
-    }
-
-    void read(QDBusConnection& bus, const Key& key) {
-        QDBusMessage message =
-            QDBusMessage::createMethodCall(kService, kPath, kSettings, QStringLiteral("Read"));
-        message << key.group << key.name;
-        // A portal started on demand takes a while to answer: nothing waits for it.
-        auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(message), this);
-        connect(watcher, &QDBusPendingCallWatcher::finished, this,
-                [this, &key](QDBusPendingCallWatcher* answer) {
-                    const QDBusPendingReply<QDBusVariant> reply = *answer;
-                    if (!reply.isError()) {
-                        hear(key, reply.value().variant(), false);
-                    }
-                    answer->deleteLater();
-                });
-    }
-
-    void hear(const Key& key, const QVariant& value, bool change) {
-        Heard& heard = &key == &kGnomeSwitch ? gnome_ : appearance_;
-        if (heard.changed && !change) {
-            return;
-        }
-        const bool before = high();
-        heard.high = asksHigh(unwrapped(value));
-        heard.changed = heard.changed || change;
-        if (high() != before) {
-            emit changed(high());
-        }
-    }
-
-    Heard gnome_;
-    Heard appearance_;
-};
 
 class FollowedContrast final : public DesktopContrast {
   public:
@@ -156,5 +28,3 @@ std::unique_ptr<DesktopContrast> portalContrast() {
 }
 
 }  // namespace vorlane
-
-#include "desktop_contrast.moc"
