@@ -32,9 +32,11 @@ if [[ -n ${ASAN_OPTIONS:-} ]]; then
 fi
 
 # Qt's own compose input: Qt 6.4's Wayland text input reaches for the seat, which a compositor
-# without input devices does not have, and crashes on the first key.
+# without input devices does not have, and crashes on the first key. No title bar drawn by Qt:
+# weston 14 (Debian 13) at times crashes in an idle task after a window with Qt 6.8's drawn
+# title bar goes, some 3 suites in 8; the suite checks the play, not the frame.
 env -u DISPLAY WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland QT_IM_MODULE=compose \
-    VORLANE_TEST_PLATFORM=wayland "$binary" "$@" || {
+    QT_WAYLAND_DISABLE_WINDOWDECORATION=1 VORLANE_TEST_PLATFORM=wayland "$binary" "$@" || {
     status=$?
     echo "FAIL: the suite ended with $status on Wayland; the compositor's log:"
     cat "$work/weston.log"
