@@ -70,10 +70,21 @@ class TickDesk final : public TickServices {
     Platform& platform_;
 };
 
-Tavola::Tavola(bool aloud) : Tavola(desktopPlatform(this, aloud)) {}
+// The desktop's message boxes lie on the window, which they can be handed only once its
+// QMainWindow exists: in the members' initialisers, not in a call to the other constructor.
+Tavola::Tavola(bool aloud)
+    : platform_(desktopPlatform(this, aloud)), tickDesk_(std::make_unique<TickDesk>(platform_)) {
+    open();
+}
 
 Tavola::Tavola(Platform platform)
     : platform_(std::move(platform)), tickDesk_(std::make_unique<TickDesk>(platform_)) {
+    open();
+}
+
+Tavola::~Tavola() = default;
+
+void Tavola::open() {
     if (!platform_.random) {
         platform_.random = std::make_unique<MixingRandom>(
             [clock = platform_.clock.get()] { return clock->ticks(); });
@@ -88,8 +99,6 @@ Tavola::Tavola(Platform platform)
     // The texts change shade at once; the problem, the answer being typed and the score stay.
     platform_.contrast->follow([this](bool high) { showShades(*centralWidget(), high); });
 }
-
-Tavola::~Tavola() = default;
 
 void Tavola::say(const QString& text) {
     if (platform_.voice) {

@@ -48,6 +48,8 @@ class Tavola : public QMainWindow {
     void changeEvent(QEvent* event) override;
 
   private:
+    // What both constructors do once the services are in place.
+    void open();
     void load();
     void unload();
     void bindEvents();
