@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string>
+#include <vector>
+
 namespace vorlane {
 
 // Whether a desktop seems at hand for the game's window. Qt, finding no display, ends the
@@ -9,6 +12,12 @@ bool graphicalDesktopAtHand();
 // The Qt platform the game asks for where the one Qt would choose looks foreign on the desktop,
 // or nullptr to leave the choice to Qt. A platform the user names is never overruled.
 const char* preferredPlatform();
+
+// The command line Qt is given: the program's name, the preferred platform if any, then the
+// user's arguments, so that a -platform of the user's, coming later, still wins. A program
+// started with no arguments at all, as exec allows, is named "vorlane".
+std::vector<std::string> qtCommandLine(const std::vector<std::string>& given,
+                                       const char* preferred);
 
 // What the game says, on its error output, when there is none.
 inline constexpr const char* kNoDesktopLine =

@@ -13,14 +13,11 @@ int main(int argc, char* argv[]) {
         std::fputs(vorlane::kNoDesktopLine, stderr);
         return 1;
     }
-    // The preferred platform goes first, so that a -platform of the user's, later on the
-    // command line, still wins.
-    std::vector<char*> arguments(argv, argv + argc);
-    std::string flag = "-platform";
-    std::string platform;
-    if (const char* preferred = vorlane::preferredPlatform()) {
-        platform = preferred;
-        arguments.insert(arguments.begin() + 1, {flag.data(), platform.data()});
+    std::vector<std::string> line = vorlane::qtCommandLine(
+        std::vector<std::string>(argv, argv + argc), vorlane::preferredPlatform());
+    std::vector<char*> arguments;
+    for (std::string& argument : line) {
+        arguments.push_back(argument.data());
     }
     int count = static_cast<int>(arguments.size());
     arguments.push_back(nullptr);
