@@ -7,6 +7,18 @@ namespace vorlane {
 
 namespace {
 
+// The handler that was there before, or none when Qt's own bridge to the desktop had the events.
+QAccessible::UpdateHandler previousHandler = nullptr;
+
+void passOn(QAccessibleEvent* event);
+
+// Qt hands an event to the desktop's accessibility bridge only while no handler is installed.
+void toTheBridge(QAccessibleEvent* event) {
+    QAccessible::installUpdateHandler(nullptr);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(passOn);
+}
+
 void passOn(QAccessibleEvent* event) {
     if (event->type() == QAccessible::TextCaretMoved) {
         const auto* widget = qobject_cast<const QWidget*>(event->object());
@@ -14,16 +26,16 @@ void passOn(QAccessibleEvent* event) {
             return;
         }
     }
-    // With no handler installed, Qt hands the event to the desktop's accessibility bridge.
-    QAccessible::installUpdateHandler(nullptr);
-    QAccessible::updateAccessibility(event);
-    QAccessible::installUpdateHandler(passOn);
+    (previousHandler != nullptr ? previousHandler : toTheBridge)(event);
 }
 
 }  // namespace
 
 void keepCaretNewsToTheFocus() {
-    QAccessible::installUpdateHandler(passOn);
+    const QAccessible::UpdateHandler previous = QAccessible::installUpdateHandler(passOn);
+    if (previous != passOn) {
+        previousHandler = previous;
+    }
 }
 
 }  // namespace vorlane
