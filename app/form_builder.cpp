@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <map>
-#include <stdexcept>
 
 #include "answer_box.h"
 #include "controls.h"
@@ -130,7 +129,7 @@ QWidget* widgetFor(const ui::ControlSpec& spec, QWidget& form) {
         case ui::Kind::Timer:
             break;
     }
-    throw std::logic_error("a timer is no widget");
+    qFatal("the timer %.*s is no widget", static_cast<int>(spec.name.size()), spec.name.data());
 }
 
 void addTimer(const ui::ControlSpec& spec, QWidget& form) {

@@ -3,9 +3,6 @@
 #include <QLineEdit>
 #include <QTimer>
 
-#include <stdexcept>
-#include <string>
-
 #include "picture_button.h"
 #include "table_label.h"
 
@@ -17,7 +14,7 @@ template <typename T>
 T* named(QWidget& form, const char* name) {
     auto* found = form.findChild<T*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
     if (found == nullptr) {
-        throw std::logic_error(std::string("the form has no control ") + name);
+        qFatal("the form has no control %s", name);
     }
     return found;
 }

@@ -32,7 +32,8 @@ struct Controls {
     std::array<TableLabel*, 3> letters{};   // Label20, Label21, Label22
 };
 
-// Throws when the form lacks one of them: the form and the table have parted ways.
+// Stops the program, naming the control, when the form lacks one of them: the form and the
+// table have parted ways.
 Controls findControls(QWidget& form);
 
 }  // namespace vorlane

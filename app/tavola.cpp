@@ -10,6 +10,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <exception>
 
 #include "answer.h"
 #include "answer_keys.h"
@@ -48,6 +49,16 @@ const QStringList kCalculators = {QStringLiteral("calc.exe"),   QStringLiteral("
 QPoint windowPlace(const QRect& area, const QSize& window) {
     const QPoint centred = area.center() - QRect(QPoint(), window).center();
     return {std::max(centred.x(), area.left()), std::max(centred.y(), area.top())};
+}
+
+// The engine throws only where the program itself is wrong, such as a random source that draws
+// 1; no exception may leave a slot, so the game stops with the error's own words.
+Problem posed(WindowState& state, RandomSource& random) {
+    try {
+        return poseProblem(state, random);
+    } catch (const std::exception& error) {
+        qFatal("no problem could be posed: %s", error.what());
+    }
 }
 
 // Reads the problem again.
@@ -222,7 +233,7 @@ void Tavola::cmdNext_Click() {
     c.Label10->setCaption({});
     c.Label11->setCaption({});
 
-    const Problem problem = poseProblem(state_, *platform_.random);
+    const Problem problem = posed(state_, *platform_.random);
     c.Label9->setCaption(fromUtf8(problem.familyCaption));
     for (std::size_t i = 0; i < kMeasures; ++i) {
         c.measures[i]->setCaption(fromUtf8(problem.measureCaptions[i]));
