@@ -11,9 +11,6 @@ namespace vorlane {
 
 namespace {
 
-constexpr std::int16_t kBackspace = 8;
-constexpr std::int16_t kEnter = 13;
-
 // X11 gives Delete the text "\x7f", though the key deletes rather than types.
 bool typesNoCharacter(int key) {
     return key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Delete;

@@ -13,8 +13,6 @@ namespace vorlane {
 
 namespace {
 
-constexpr std::int32_t kBackspace = 8;
-constexpr std::int32_t kEnter = 13;
 constexpr std::int32_t kCounterLimit = std::numeric_limits<std::int16_t>::max();
 
 bool isDigit(char c) {

@@ -10,6 +10,10 @@
 
 namespace vorlane {
 
+// The character codes of the two editing keys the answer box takes.
+inline constexpr std::int16_t kBackspace = 8;
+inline constexpr std::int16_t kEnter = 13;
+
 // What the answer box does with a character key.
 enum class KeyAction { LetThrough, Judge, Cancel };
 

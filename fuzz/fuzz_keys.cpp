@@ -13,13 +13,13 @@
 #include "verdict_check.h"
 
 using vorlane::KeyAction;
+using vorlane::kBackspace;
+using vorlane::kEnter;
 using vorlane::fuzz::require;
 
 namespace {
 
 constexpr std::size_t kBoxLength = 6;
-constexpr std::int16_t kBackspace = 8;
-constexpr std::int16_t kEnter = 13;
 
 bool isDigit(std::int16_t code) {
     return code >= '0' && code <= '9';
