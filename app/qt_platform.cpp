@@ -5,7 +5,6 @@
 #include <QPushButton>
 #include <QStandardPaths>
 
-#include <chrono>
 #include <ctime>
 #include <map>
 
@@ -14,6 +13,7 @@
 #include "desktop_contrast.h"
 #include "desktop_voice.h"
 #include "platform.h"
+#include "random_source.h"
 
 namespace vorlane {
 
@@ -147,11 +147,7 @@ class QtClock final : public DesktopClock {
         }
         return TimeOfDay{static_cast<std::int32_t>(((now.tv_sec + offset_) % kDay + kDay) % kDay)};
     }
-    std::uint64_t ticks() override {
-        const auto now = std::chrono::system_clock::now().time_since_epoch();
-        return static_cast<std::uint64_t>(
-            std::chrono::duration_cast<std::chrono::nanoseconds>(now).count());
-    }
+    std::uint64_t ticks() override { return systemNanoseconds(); }
 
   private:
     std::time_t offsetMinute_ = -1;  // the UTC minute the offset was read in

@@ -17,13 +17,13 @@ constexpr std::uint64_t scrambled(std::uint64_t z) {
     return z ^ (z >> 31U);
 }
 
+}  // namespace
+
 std::uint64_t systemNanoseconds() {
     const auto now = std::chrono::system_clock::now().time_since_epoch();
     return static_cast<std::uint64_t>(
         std::chrono::duration_cast<std::chrono::nanoseconds>(now).count());
 }
-
-}  // namespace
 
 std::int32_t drawWhole(RandomSource& random, std::int32_t count, std::int32_t first) {
     // The product is formed in double, where it is exact and stays below count.

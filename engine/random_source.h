@@ -18,6 +18,9 @@ class RandomSource {
     virtual void reseedWith(std::int32_t number) = 0;
 };
 
+// The system clock's reading in nanoseconds: what a random source reseeds from by default.
+std::uint64_t systemNanoseconds();
+
 // A whole number uniform over first .. first + count - 1, from one draw.
 std::int32_t drawWhole(RandomSource& random, std::int32_t count, std::int32_t first);
 
