@@ -226,10 +226,6 @@ void Tavola::cmdNext_Click() {
     for (TableLabel* unit : c.units) {
         unit->show();
     }
-    const char* const letters[] = {"h", "r", "a"};
-    for (std::size_t i = 0; i < kMeasures; ++i) {
-        c.letters[i]->setCaption(QLatin1String(letters[i]));
-    }
     c.Label10->setCaption({});
     c.Label11->setCaption({});
 
