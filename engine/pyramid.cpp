@@ -76,8 +76,8 @@ std::int16_t drawParameter(Parameter parameter, WindowState& state, RandomSource
     return state.tripleParam;  // families 1 and 7 draw no k and keep the last one
 }
 
-}  // namespace
-
+// The triple that a family builds: from the size n for families 1 and 7, from the parameter k
+// for the others.
 Pyramid familyTriple(std::int16_t family, std::int32_t n, std::int16_t k) {
     const Family& chosen = familyOf(family);
     if (chosen.parameter == Parameter::FromSize) {
@@ -85,6 +85,8 @@ Pyramid familyTriple(std::int16_t family, std::int32_t n, std::int16_t k) {
     }
     return evenLegTriple(k, chosen.multiple);
 }
+
+}  // namespace
 
 Pyramid inventPyramid(WindowState& state, RandomSource& random) {
     random.reseedFromClock();

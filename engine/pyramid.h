@@ -21,10 +21,6 @@ struct Pyramid {
 // (drawing tripleParam where the family has a parameter).
 Pyramid inventPyramid(WindowState& state, RandomSource& random);
 
-// The triple that a family builds: from the size n for families 1 and 7, from the
-// parameter k for the others. Exposed so that the families can be checked one by one.
-Pyramid familyTriple(std::int16_t family, std::int32_t n, std::int16_t k);
-
 // Reseeds from the previous type and draws problemType, 1 to 21.
 void drawProblemType(WindowState& state, RandomSource& random);
 
