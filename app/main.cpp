@@ -16,6 +16,7 @@ int main(int argc, char* argv[]) {
     std::vector<std::string> line = vorlane::qtCommandLine(
         std::vector<std::string>(argv, argv + argc), vorlane::preferredPlatform());
     std::vector<char*> arguments;
+    arguments.reserve(line.size() + 1);
     for (std::string& argument : line) {
         arguments.push_back(argument.data());
     }

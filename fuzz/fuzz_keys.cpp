@@ -12,9 +12,9 @@
 #include "fuzz_input.h"
 #include "verdict_check.h"
 
-using vorlane::KeyAction;
 using vorlane::kBackspace;
 using vorlane::kEnter;
+using vorlane::KeyAction;
 using vorlane::fuzz::require;
 
 namespace {
