@@ -5,6 +5,8 @@
 #include <QSvgRenderer>
 #include <QTimer>
 
+#include <cstdlib>
+
 #include "game.h"
 
 // Each function is run by a test of its own, in the environment it needs: a missing Qt
@@ -63,6 +65,20 @@ class FaultsTest : public QObject {
         QCOMPARE(pointer.size(), QSize(64, 64));
         game.answer(game.rightAnswer());
         QCOMPARE(game.caption("lblScore"), QString("1"));
+    }
+
+    // A draw of 1, which no random source may give, leads to a ninth triple family. The game
+    // stops with the error's own words rather than throw through cmdNext_Click: the run ends
+    // well only on that message.
+    void a_broken_random_source_stops_the_game() {
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+            if (type == QtFatalMsg &&
+                text == "no problem could be posed: a triple family runs from 1 to 8") {
+                std::_Exit(0);
+            }
+        });
+        Game game(scripted({1.0F}));
+        QFAIL("the game went on");
     }
 };
 
