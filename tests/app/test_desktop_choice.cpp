@@ -7,14 +7,6 @@
 
 namespace {
 
-void setVariable(const char* name, const QByteArray& value) {
-    if (value.isEmpty()) {
-        qunsetenv(name);
-    } else {
-        qputenv(name, value);
-    }
-}
-
 std::vector<std::string> standard(const QStringList& list) {
     std::vector<std::string> line;
     for (const QString& argument : list) {
@@ -41,25 +33,23 @@ class DesktopChoiceTest : public QObject {
   private slots:
     void the_platform_suits_the_desktop_data() {
         QTest::addColumn<QByteArray>("desktop");
-        QTest::addColumn<QByteArray>("platform");
+        QTest::addColumn<QByteArray>("platform");  // the user's QT_QPA_PLATFORM
         QTest::addColumn<QByteArray>("display");
         QTest::addColumn<QByteArray>("preferred");
-        // A display on another host is taken on trust, so no X server is needed here.
-        const QByteArray x = "far.invalid:0";
-        QTest::newRow("GNOME: X, or Wayland should X turn the game away")
-            << QByteArray("GNOME") << QByteArray() << x << QByteArray("xcb;wayland");
-        QTest::newRow("Ubuntu's GNOME")
-            << QByteArray("ubuntu:GNOME") << QByteArray() << x << QByteArray("xcb;wayland");
-        QTest::newRow("GNOME Flashback") << QByteArray("GNOME-Flashback:GNOME") << QByteArray() << x
-                                         << QByteArray("xcb;wayland");
-        QTest::newRow("a name that only starts like GNOME")
-            << QByteArray("GNOME-Classic") << QByteArray() << x << QByteArray();
-        QTest::newRow("KDE: Qt's own choice")
-            << QByteArray("KDE") << QByteArray() << x << QByteArray();
-        QTest::newRow("GNOME without X")
-            << QByteArray("GNOME") << QByteArray() << QByteArray() << QByteArray();
-        QTest::newRow("the user's platform")
-            << QByteArray("GNOME") << QByteArray("wayland") << x << QByteArray();
+        // A display on another host is taken on trust, so no X server is needed here; an empty
+        // variable counts as none.
+        const auto row = [](const char* name, const char* desktop, const char* platform,
+                            const char* display, const char* preferred) {
+            QTest::newRow(name) << QByteArray(desktop) << QByteArray(platform)
+                                << QByteArray(display) << QByteArray(preferred);
+        };
+        row("GNOME: X, or Wayland should X turn the game away", "GNOME", "", "far.invalid:0",
+            "xcb;wayland");
+        row("Ubuntu's GNOME", "ubuntu:GNOME", "", "far.invalid:0", "xcb;wayland");
+        row("a name that only starts like GNOME", "GNOME-Classic", "", "far.invalid:0", "");
+        row("KDE: Qt's own choice", "KDE", "", "far.invalid:0", "");
+        row("GNOME without X", "GNOME", "", "", "");
+        row("the user's platform", "GNOME", "wayland", "far.invalid:0", "");
     }
     void the_platform_suits_the_desktop() {
         QFETCH(QByteArray, desktop);
@@ -67,11 +57,11 @@ class DesktopChoiceTest : public QObject {
         QFETCH(QByteArray, display);
         QFETCH(QByteArray, preferred);
         const QByteArray headless = qgetenv("QT_QPA_PLATFORM");
-        setVariable("XDG_CURRENT_DESKTOP", desktop);
-        setVariable("QT_QPA_PLATFORM", platform);
-        setVariable("DISPLAY", display);
+        qputenv("XDG_CURRENT_DESKTOP", desktop);
+        qputenv("QT_QPA_PLATFORM", platform);
+        qputenv("DISPLAY", display);
         const char* chosen = vorlane::preferredPlatform();
-        setVariable("QT_QPA_PLATFORM", headless);
+        qputenv("QT_QPA_PLATFORM", headless);
         QCOMPARE(QByteArray(chosen), preferred);
     }
 
