@@ -7,7 +7,7 @@
 #include <QTranslator>
 
 #include "art.h"
-#include "caret_news.h"
+#include "caret_event_filter.h"
 #include "controls.h"
 #include "table_text.h"
 

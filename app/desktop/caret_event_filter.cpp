@@ -1,4 +1,4 @@
-#include "caret_news.h"
+#include "caret_event_filter.h"
 
 #include <QAccessible>
 #include <QWidget>
