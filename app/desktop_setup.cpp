@@ -9,7 +9,7 @@
 #include "art.h"
 #include "caret_event_filter.h"
 #include "controls.h"
-#include "table_text.h"
+#include "utf8_text.h"
 
 namespace vorlane {
 

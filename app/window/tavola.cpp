@@ -24,8 +24,8 @@
 #include "problem.h"
 #include "pupil_pointer.h"
 #include "table_label.h"
-#include "table_text.h"
 #include "text_shades.h"
+#include "utf8_text.h"
 
 namespace vorlane {
 
