@@ -33,7 +33,7 @@ bool prepareDesktop(QApplication& app, const QString& translations) {
     // the picture drawn again at every size when it is created.
     const QString icon = uiText(ui::kWindowIcon);
     QApplication::setWindowIcon(artIcon(icon, icon));
-    keepCaretNewsToTheFocus();
+    keepCaretEventsToTheFocus();
     return translated;
 }
 

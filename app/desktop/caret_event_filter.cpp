@@ -22,7 +22,7 @@ void passOn(QAccessibleEvent* event) {
 
 }  // namespace
 
-void keepCaretNewsToTheFocus() {
+void keepCaretEventsToTheFocus() {
     QAccessible::installUpdateHandler(passOn);
 }
 
