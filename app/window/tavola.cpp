@@ -56,9 +56,9 @@ const QKeySequence kSayAgain(Qt::Key_F5);
 }  // namespace
 
 // The clock tick's view of the desktop.
-class TickDesk final : public TickServices {
+class PlatformTickServices final : public TickServices {
   public:
-    explicit TickDesk(Platform& platform) : platform_(platform) {}
+    explicit PlatformTickServices(Platform& platform) : platform_(platform) {}
 
     TimeOfDay timeOfDay() override { return platform_.clock->timeOfDay(); }
     void beep() override { platform_.beeper->beep(); }
@@ -73,7 +73,8 @@ class TickDesk final : public TickServices {
 Tavola::Tavola(bool aloud) : Tavola(desktopPlatform(this, aloud)) {}
 
 Tavola::Tavola(Platform platform)
-    : platform_(std::move(platform)), tickDesk_(std::make_unique<TickDesk>(platform_)) {
+    : platform_(std::move(platform)),
+      tickServices_(std::make_unique<PlatformTickServices>(platform_)) {
     if (!platform_.random) {
         platform_.random = std::make_unique<MixingRandom>(
             [clock = platform_.clock.get()] { return clock->ticks(); });
@@ -328,7 +329,8 @@ void Tavola::calc_Click() {
 }
 
 void Tavola::Timer1_Timer() {
-    clockTick(controls_->lblTime->text().toStdString(), state_.alarmTime, alarmClock_, *tickDesk_);
+    clockTick(controls_->lblTime->text().toStdString(), state_.alarmTime, alarmClock_,
+              *tickServices_);
 }
 
 }  // namespace vorlane
