@@ -7,9 +7,9 @@
 #include <QTranslator>
 
 #include "art.h"
-#include "caret_news.h"
+#include "caret_event_filter.h"
 #include "controls.h"
-#include "table_text.h"
+#include "utf8_text.h"
 
 namespace vorlane {
 
@@ -33,7 +33,7 @@ bool prepareDesktop(QApplication& app, const QString& translations) {
     // the picture drawn again at every size when it is created.
     const QString icon = uiText(ui::kWindowIcon);
     QApplication::setWindowIcon(artIcon(icon, icon));
-    keepCaretNewsToTheFocus();
+    keepCaretEventsToTheFocus();
     return translated;
 }
 

@@ -2,8 +2,8 @@
 #include <QMessageBox>
 #include <QtTest>
 
-#include "box_title.h"
 #include "graphical_desktop.h"
+#include "message_boxes.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "scripted_platform.h"
 
-#include "box_flag_word.h"
+#include "message_boxes.h"
 
 namespace vorlane {
 

@@ -25,8 +25,8 @@
 #include "problem.h"
 #include "pupil_pointer.h"
 #include "table_label.h"
-#include "table_text.h"
 #include "text_shades.h"
+#include "utf8_text.h"
 
 namespace vorlane {
 
@@ -67,9 +67,9 @@ const QKeySequence kSayAgain(Qt::Key_F5);
 }  // namespace
 
 // The clock tick's view of the desktop.
-class TickDesk final : public TickServices {
+class PlatformTickServices final : public TickServices {
   public:
-    explicit TickDesk(Platform& platform) : platform_(platform) {}
+    explicit PlatformTickServices(Platform& platform) : platform_(platform) {}
 
     TimeOfDay timeOfDay() override { return platform_.clock->timeOfDay(); }
     void beep() override { platform_.beeper->beep(); }
@@ -84,12 +84,12 @@ class TickDesk final : public TickServices {
 // The desktop's message boxes lie on the window, which they can be handed only once its
 // QMainWindow exists: in the members' initialisers, not in a call to the other constructor.
 Tavola::Tavola(bool aloud)
-    : platform_(desktopPlatform(this, aloud)), tickDesk_(std::make_unique<TickDesk>(platform_)) {
+    : platform_(desktopPlatform(this, aloud)), tickServices_(std::make_unique<PlatformTickServices>(platform_)) {
     open();
 }
 
 Tavola::Tavola(Platform platform)
-    : platform_(std::move(platform)), tickDesk_(std::make_unique<TickDesk>(platform_)) {
+    : platform_(std::move(platform)), tickServices_(std::make_unique<PlatformTickServices>(platform_)) {
     open();
 }
 
@@ -344,7 +344,8 @@ void Tavola::calc_Click() {
 }
 
 void Tavola::Timer1_Timer() {
-    clockTick(controls_->lblTime->text().toStdString(), state_.alarmTime, alarmClock_, *tickDesk_);
+    clockTick(controls_->lblTime->text().toStdString(), state_.alarmTime, alarmClock_,
+              *tickServices_);
 }
 
 }  // namespace vorlane

@@ -3,7 +3,7 @@
 #include <QMenuBar>
 
 #include "menus.h"
-#include "table_text.h"
+#include "utf8_text.h"
 
 namespace vorlane {
 

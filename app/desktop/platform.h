@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "message_boxes.h"
 #include "random_source.h"
 #include "time_of_day.h"
 #include "voice.h"
@@ -12,30 +13,6 @@
 class QWidget;
 
 namespace vorlane {
-
-inline const QString kProductName = QStringLiteral("Vorlane");
-
-// The flag word of a message box: buttons + icon + which button is the default.
-enum BoxFlags : int {
-    kOkOnly = 0,
-    kYesNo = 4,
-    kCritical = 16,
-    kQuestion = 32,
-    kExclamation = 48,
-    kInformation = 64,
-    kSecondIsDefault = 256,
-};
-// What a message box returns: the button pressed.
-enum BoxAnswer : int { kOk = 1, kYes = 6, kNo = 7 };
-
-class MessageBoxes {
-  public:
-    virtual ~MessageBoxes() = default;
-    // Modal: returns when the pupil has pressed a button.
-    virtual int show(const QString& text, int flags, const QString& title) = 0;
-    // A box with no title of its own shows the product's name.
-    int show(const QString& text, int flags) { return show(text, flags, kProductName); }
-};
 
 class ProgramStarter {
   public:

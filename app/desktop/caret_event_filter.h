@@ -6,6 +6,6 @@ namespace vorlane {
 // Orca 43 takes a caret move in a box that has the focus by the time it reads the event as the
 // box's arrival, quietly; when the real focus change comes after it, Orca then says nothing. A
 // box without the focus has no caret to follow, so such a move tells a screen reader nothing.
-void keepCaretNewsToTheFocus();
+void keepCaretEventsToTheFocus();
 
 }  // namespace vorlane

@@ -16,8 +16,8 @@
 #include "picture.h"
 #include "picture_button.h"
 #include "table_label.h"
-#include "table_text.h"
 #include "text_shades.h"
+#include "utf8_text.h"
 
 namespace vorlane {
 

@@ -1,72 +1,19 @@
 #include <QApplication>
 #include <QFile>
-#include <QMessageBox>
 #include <QProcess>
-#include <QPushButton>
 #include <QStandardPaths>
 
 #include <ctime>
-#include <map>
 
-#include "box_flag_word.h"
-#include "box_title.h"
 #include "desktop_contrast.h"
 #include "desktop_voice.h"
+#include "message_boxes.h"
 #include "platform.h"
 #include "random_source.h"
 
 namespace vorlane {
 
 namespace {
-
-class QtMessageBoxes final : public MessageBoxes {
-  public:
-    using MessageBoxes::show;
-
-    explicit QtMessageBoxes(QWidget* window) : window_(window) {}
-
-    int show(const QString& text, int flags, const QString& title) override {
-        const BoxLayout layout = boxLayout(flags);
-        static const std::map<int, QMessageBox::Icon> icons = {
-            {0, QMessageBox::NoIcon},
-            {kCritical, QMessageBox::Critical},
-            {kQuestion, QMessageBox::Question},
-            {kExclamation, QMessageBox::Warning},
-            {kInformation, QMessageBox::Information}};
-        // The button texts are set here so that they read in Italian even where Qt's own
-        // translation is missing.
-        static const std::map<int, std::pair<QMessageBox::StandardButton, QString>> buttons = {
-            {kOk, {QMessageBox::Ok, QStringLiteral("OK")}},
-            {kYes, {QMessageBox::Yes, QStringLiteral("Sì")}},
-            {kNo, {QMessageBox::No, QStringLiteral("No")}}};
-
-        const auto icon = icons.find(layout.icon);
-        QMessageBox box(icon == icons.end() ? QMessageBox::NoIcon : icon->second, title, text,
-                        QMessageBox::NoButton, window_);
-        std::map<QAbstractButton*, int> answers;
-        for (const int answer : layout.buttons) {
-            const auto& [standard, caption] = buttons.at(answer);
-            QPushButton* button = box.addButton(standard);
-            button->setText(caption);
-            answers[button] = answer;
-            if (answer == layout.defaultAnswer) {
-                box.setDefaultButton(button);
-            }
-        }
-        box.setEscapeButton(
-            box.button(layout.buttons.size() > 1 ? QMessageBox::No : QMessageBox::Ok));
-        makeRoomForTitle(box);
-        box.exec();
-        const auto pressed = answers.find(box.clickedButton());
-        return pressed == answers.end() ? layout.buttons.back() : pressed->second;
-    }
-
-  private:
-    // Each box is attached to the game's window and centred on it, the window dimmed while it is
-    // open. The active window is none as the focus comes back from an earlier box, or while
-    // the pupil is in another program when the alarm rings: its box would stand alone.
-    QWidget* window_;
-};
 
 // What tells one process from a later one that got its number: the state letter and the start
 // time, fields 3 and 22 of /proc/PID/stat; empty once the process is gone.
@@ -168,7 +115,7 @@ class QtProgramEnd final : public ProgramEnd {
 
 Platform desktopPlatform(QWidget* window, bool aloud) {
     Platform platform;
-    platform.boxes = std::make_unique<QtMessageBoxes>(window);
+    platform.boxes = desktopMessageBoxes(window);
     platform.starter = std::make_unique<QtProgramStarter>();
     platform.clock = std::make_unique<QtClock>();
     platform.beeper = std::make_unique<QtBeeper>();

@@ -6,7 +6,7 @@
 
 #include "art.h"
 #include "controls.h"
-#include "table_text.h"
+#include "utf8_text.h"
 
 namespace vorlane {
 

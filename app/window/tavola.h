@@ -12,7 +12,7 @@
 namespace vorlane {
 
 struct Controls;
-class TickDesk;
+class PlatformTickServices;
 
 // The game's one window. It is built from the layout tables at every load, poses a problem
 // each time it is shown after a load, and runs the handlers of its controls.
@@ -56,7 +56,7 @@ class Tavola : public QMainWindow {
     void say(const QString& text);
 
     Platform platform_;
-    std::unique_ptr<TickDesk> tickDesk_;
+    std::unique_ptr<PlatformTickServices> tickServices_;
     WindowState state_;
     AlarmClock alarmClock_;
     std::unique_ptr<Controls> controls_;

@@ -10,7 +10,7 @@
 
 #include "art.h"
 #include "controls.h"
-#include "table_text.h"
+#include "utf8_text.h"
 
 int main(int argc, char* argv[]) {
     if (argc != 2) {

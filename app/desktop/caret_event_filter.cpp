@@ -1,4 +1,4 @@
-#include "caret_news.h"
+#include "caret_event_filter.h"
 
 #include <QAccessible>
 #include <QWidget>
@@ -31,7 +31,7 @@ void passOn(QAccessibleEvent* event) {
 
 }  // namespace
 
-void keepCaretNewsToTheFocus() {
+void keepCaretEventsToTheFocus() {
     const QAccessible::UpdateHandler previous = QAccessible::installUpdateHandler(passOn);
     if (previous != passOn) {
         previousHandler = previous;

@@ -5,7 +5,7 @@
 
 #include <map>
 
-#include "table_text.h"
+#include "utf8_text.h"
 
 namespace vorlane {
 
