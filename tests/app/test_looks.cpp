@@ -323,30 +323,61 @@ class LooksTest : public QObject {
         QTest::addColumn<QString>("button");
         QTest::addColumn<bool>("down");
         QTest::addColumn<QColor>("face");
+        QTest::addColumn<bool>("focused");
         QTest::newRow("Nuovo calcolo, Fusion") << "Fusion"
-                                               << "cmdNext" << false << QColor(0, 255, 0);
+                                               << "cmdNext" << false << QColor(0, 255, 0) << false;
         QTest::newRow("Exit, Fusion, pressed") << "Fusion"
-                                               << "cmdExit" << true << QColor(0, 255, 255);
+                                               << "cmdExit" << true << QColor(0, 255, 255) << false;
+        QTest::newRow("Exit, Fusion, focused") << "Fusion"
+                                               << "cmdExit" << false << QColor(0, 255, 255) << true;
         QTest::newRow("Exit, Windows") << "Windows"
-                                       << "cmdExit" << false << QColor(0, 255, 255);
-        QTest::newRow("Nuovo calcolo, Windows, pressed") << "Windows"
-                                                         << "cmdNext" << true << QColor(0, 255, 0);
+                                       << "cmdExit" << false << QColor(0, 255, 255) << false;
+        QTest::newRow("Nuovo calcolo, Windows, pressed")
+            << "Windows"
+            << "cmdNext" << true << QColor(0, 255, 0) << false;
+        QTest::newRow("Exit, Windows, focused")
+            << "Windows"
+            << "cmdExit" << false << QColor(0, 255, 255) << true;
     }
     void a_picture_button_has_a_solid_face() {
         QFETCH(QString, style);
         QFETCH(QString, button);
         QFETCH(bool, down);
         QFETCH(QColor, face);
+        QFETCH(bool, focused);
         const QString desktopStyle = QApplication::style()->name();
         QApplication::setStyle(QStyleFactory::create(style));
         QImage drawn;
+        bool hadFocus = false;
         {
             Game game;
             auto* control = game.control<QAbstractButton>(qPrintable(button));
             control->setDown(down);
+            // With Tab in the active window, as a pupil without a mouse reaches it: styles mark
+            // only a focus the keyboard moved.
+            if (focused && QTest::qWaitForWindowActive(&game.window)) {
+                for (int tab = 0; game.focus() != control && tab < 10; ++tab) {
+                    QTest::keyClick(game.focus(), Qt::Key_Tab);
+                }
+            }
+            hadFocus = control->hasFocus();
             drawn = control->grab().toImage().convertToFormat(QImage::Format_RGB32);
         }
         QApplication::setStyle(QStyleFactory::create(desktopStyle));
+        QCOMPARE(hadFocus, focused);
+        // The focus mark runs 4 px in, past the 2 px frame and a 2 px gap: a solid line under
+        // Fusion, every other pixel under Windows, so at least a third of its left and right
+        // sides, clear of the centred picture and caption; plain face on a button without the
+        // focus.
+        for (const int x : {4, drawn.width() - 5}) {
+            const int length = drawn.height() - 8;
+            int marked = 0;
+            for (int y = 4; y < 4 + length; ++y) {
+                marked += QColor(drawn.pixel(x, y)) != face ? 1 : 0;
+            }
+            QVERIFY2(focused ? marked * 3 >= length : marked == 0,
+                     qPrintable(QString("%1 of %2 px marked").arg(marked).arg(length)));
+        }
         const int right = drawn.width() - 4;
         const int bottom = drawn.height() - 4;
         for (const QPoint at : {QPoint(3, 3), QPoint(right, 3), QPoint(3, bottom),
