@@ -2,7 +2,12 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
 #include <QTest>
+#include <QTimer>
+
+#include <functional>
 
 #include "desktop_setup.h"
 #include "scripted_platform.h"
@@ -42,6 +47,17 @@ class Game {
     }
     QString rightAnswer() { return QString::number(window.state().correctAnswer); }
 
+    // Chooses the menu entry of that name.
+    void trigger(const char* entry) {
+        window.menuBar()->findChild<QAction*>(QString::fromLatin1(entry))->trigger();
+    }
+    // "Nuovo gioco", and then Qt deletes what it scheduled, such as the replaced menu bar.
+    void reload() {
+        trigger("new");
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    int liveObjects() { return static_cast<int>(window.findChildren<QObject*>().size()); }
+
     vorlane::ScriptedDesktop desk;
     vorlane::Tavola window;
 
@@ -74,6 +90,19 @@ inline std::vector<float> drawsFor(int n, int family, int kIndex, int type) {
 
 inline std::unique_ptr<vorlane::RandomSource> scripted(std::vector<float> draws) {
     return std::make_unique<vorlane::ScriptedRandom>(std::move(draws));
+}
+
+// The next modal box, once open, is shown to `look` and then closed with the key, as the pupil
+// would; a box that is not there fails the test.
+inline void closeNextBox(Qt::Key key, std::function<void(QMessageBox&)> look = {}) {
+    QTimer::singleShot(0, [key, look = std::move(look)] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box != nullptr);
+        if (look) {
+            look(*box);
+        }
+        QTest::keyClick(box, key);
+    });
 }
 
 // A run that names a platform in VORLANE_TEST_PLATFORM fails on any other, so that a suite meant

@@ -13,25 +13,12 @@
 
 namespace {
 
-void trigger(Game& game, const char* entry) {
-    game.window.menuBar()->findChild<QAction*>(QString::fromLatin1(entry))->trigger();
-}
-
-int liveObjects(QObject& root) {
-    return static_cast<int>(root.findChildren<QObject*>().size());
-}
-
 QStringList texts(const vorlane::ScriptedBoxes& boxes) {
     QStringList texts;
     for (const auto& shown : boxes.shown) {
         texts << shown.text;
     }
     return texts;
-}
-
-// Lets Qt delete what it has scheduled, such as a replaced menu bar.
-void settle() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 }  // namespace
@@ -134,8 +121,7 @@ class CommandsTest : public QObject {
         const std::int16_t type = game.window.state().problemType;
         game.window.state().alarmTime = vorlane::TimeOfDay::at(6, 0, 0);
 
-        trigger(game, "new");
-        settle();
+        game.reload();
 
         QCOMPARE(game.caption("lblScore"), QString("0"));
         QCOMPARE(game.caption("lblScore1"), QString("0"));
@@ -159,7 +145,7 @@ class CommandsTest : public QObject {
         auto owned = std::make_unique<vorlane::ScriptedRandom>(drawsFor(4, 3, 2, 9));
         vorlane::ScriptedRandom* random = owned.get();
         Game game(std::move(owned));
-        trigger(game, "new");
+        game.reload();
         std::vector<std::int32_t> reseeds;
         for (const auto& call : random->calls()) {
             if (call.call == vorlane::ScriptedRandom::Call::ReseedWith) {
@@ -172,15 +158,13 @@ class CommandsTest : public QObject {
 
     void a_hundred_reloads_leave_no_objects_behind() {
         Game game;
-        trigger(game, "new");
-        settle();
-        const int objects = liveObjects(game.window);
+        game.reload();
+        const int objects = game.liveObjects();
         const auto windows = QApplication::topLevelWidgets().size();
         for (int reload = 0; reload < 100; ++reload) {
-            trigger(game, "new");
-            settle();
+            game.reload();
         }
-        QCOMPARE(liveObjects(game.window), objects);
+        QCOMPARE(game.liveObjects(), objects);
         QCOMPARE(QApplication::topLevelWidgets().size(), windows);
     }
 
@@ -205,7 +189,7 @@ class CommandsTest : public QObject {
         game.desk.starter->refusing = QSet<QString>(refusing.begin(), refusing.end());
         const QString title = game.caption("Label5");
         const int answer = game.window.state().correctAnswer;
-        trigger(game, "calc");
+        game.trigger("calc");
         QCOMPARE(game.desk.starter->started, QStringList{started});
         QVERIFY(game.desk.boxes->shown.empty());
         QCOMPARE(game.caption("Label5"), title);
@@ -287,7 +271,7 @@ class CommandsTest : public QObject {
     void no_calculator_is_said_in_italian() {
         Game game;
         const int answer = game.window.state().correctAnswer;
-        trigger(game, "calc");
+        game.trigger("calc");
         QVERIFY(game.desk.starter->started.isEmpty());
         QCOMPARE(game.desk.boxes->shown.size(), std::size_t{1});
         QCOMPARE(game.desk.boxes->shown[0].text,
@@ -379,15 +363,12 @@ class CommandsTest : public QObject {
         std::unique_ptr<vorlane::MessageBoxes> boxes = std::move(vorlane::desktopPlatform().boxes);
         QStringList captions;
         QString title;
-        QTimer::singleShot(0, [&captions, &title] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            QVERIFY(box != nullptr);
-            for (QAbstractButton* button : box->buttons()) {
+        closeNextBox(Qt::Key_Return, [&captions, &title](QMessageBox& box) {
+            for (QAbstractButton* button : box.buttons()) {
                 captions << button->text();
             }
-            title = box->windowTitle();
-            QCOMPARE(box->icon(), QMessageBox::Question);
-            QTest::keyClick(box, Qt::Key_Return);
+            title = box.windowTitle();
+            QCOMPARE(box.icon(), QMessageBox::Question);
         });
         const int answer =
             boxes->show("Vuoi veramente lasciarmi  ?", 0x124, "Uscire dal programma");
@@ -396,13 +377,10 @@ class CommandsTest : public QObject {
         QCOMPARE(captions, (QStringList{"No", "Sì"}));
         QCOMPARE(title, QString("Uscire dal programma"));
 
-        QTimer::singleShot(0, [] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            QVERIFY(box != nullptr);
-            QCOMPARE(box->buttons().size(), 1);
-            QCOMPARE(box->buttons().front()->text(), QString("OK"));
-            QCOMPARE(box->windowTitle(), QString("Vorlane"));
-            QTest::keyClick(box, Qt::Key_Return);
+        closeNextBox(Qt::Key_Return, [](QMessageBox& box) {
+            QCOMPARE(box.buttons().size(), 1);
+            QCOMPARE(box.buttons().front()->text(), QString("OK"));
+            QCOMPARE(box.windowTitle(), QString("Vorlane"));
         });
         QCOMPARE(boxes->show("Ciao a presto ", 0), int{vorlane::kOk});
     }
@@ -423,12 +401,9 @@ class CommandsTest : public QObject {
         std::unique_ptr<vorlane::MessageBoxes> boxes = std::move(vorlane::desktopPlatform().boxes);
         QMessageBox::Icon shown = QMessageBox::NoIcon;
         bool drawn = false;
-        QTimer::singleShot(0, [&shown, &drawn] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            QVERIFY(box != nullptr);
-            shown = box->icon();
-            drawn = !box->iconPixmap().isNull();
-            QTest::keyClick(box, Qt::Key_Return);
+        closeNextBox(Qt::Key_Return, [&shown, &drawn](QMessageBox& box) {
+            shown = box.icon();
+            drawn = !box.iconPixmap().isNull();
         });
         QCOMPARE(boxes->show("Calcolatrice non trovata", flags, "Vorlane"), int{vorlane::kOk});
         QCOMPARE(shown, icon);

@@ -3,7 +3,6 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QSvgRenderer>
-#include <QTimer>
 
 #include <cstdlib>
 
@@ -20,13 +19,10 @@ class FaultsTest : public QObject {
         game.answer(game.rightAnswer());
         QCOMPARE(game.caption("lblMessage"), QString("Esatto.OK!!!"));
         QStringList captions;
-        QTimer::singleShot(0, [&captions] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            QVERIFY(box != nullptr);
-            for (QAbstractButton* button : box->buttons()) {
+        closeNextBox(Qt::Key_Escape, [&captions](QMessageBox& box) {
+            for (QAbstractButton* button : box.buttons()) {
                 captions << button->text();
             }
-            QTest::keyClick(box, Qt::Key_Escape);
         });
         QCOMPARE(vorlane::desktopPlatform().boxes->show("?", 0x124, "Uscire dal programma"),
                  int{vorlane::kNo});

@@ -15,10 +15,6 @@
 
 namespace {
 
-QString nameOf(const vorlane::ui::ControlSpec& spec) {
-    return QString::fromUtf8(spec.name.data(), static_cast<qsizetype>(spec.name.size()));
-}
-
 QString qText(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -97,7 +93,7 @@ class LayoutTest : public QObject {
             if (spec.kind == vorlane::ui::Kind::Timer) {
                 continue;
             }
-            const QString name = nameOf(spec);
+            const QString name = qText(spec.name);
             QWidget* widget = loaded.control(name);
             QVERIFY2(widget != nullptr, qPrintable(name));
             const QRect table(vorlane::pixels(spec.left), vorlane::pixels(spec.top),
@@ -252,8 +248,8 @@ class LayoutTest : public QObject {
             if (spec.kind == vorlane::ui::Kind::Timer) {
                 continue;
             }
-            const auto at = static_cast<int>(stack.indexOf(loaded.control(nameOf(spec))));
-            QVERIFY2(at < above, qPrintable(nameOf(spec)));
+            const auto at = static_cast<int>(stack.indexOf(loaded.control(qText(spec.name))));
+            QVERIFY2(at < above, qPrintable(qText(spec.name)));
             above = at;
         }
     }
@@ -351,8 +347,8 @@ class LayoutTest : public QObject {
         Game game;
         const QString title = game.caption("Label5");
         const int answer = game.window.state().correctAnswer;
-        game.window.menuBar()->findChild<QAction*>("VBB")->trigger();
-        game.window.menuBar()->findChild<QAction*>("per")->trigger();
+        game.trigger("VBB");
+        game.trigger("per");
         QCOMPARE(game.caption("Label5"), title);
         QCOMPARE(game.window.state().correctAnswer, answer);
         QVERIFY(game.desk.boxes->shown.empty());

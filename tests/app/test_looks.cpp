@@ -75,14 +75,19 @@ double drawnContrast(QWidget& form, QWidget& control) {
     return worst;
 }
 
+// What the screen shows of the area, in the screen's coordinates.
+QImage onScreen(const QWidget& widget, const QRect& area) {
+    return widget.screen()
+        ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+
 // The strip of the given height that the window manager draws above a window's inside, from the
 // screen's pixels. Qt may keep the size of a frame it asked for before the frame was there.
 QImage titleBar(QWidget& window, int height) {
     const QRect inside = window.geometry();
-    return window.screen()
-        ->grabWindow(0, inside.x(), inside.y() - height, inside.width(), height)
-        .toImage()
-        .convertToFormat(QImage::Format_RGB32);
+    return onScreen(window, {inside.x(), inside.y() - height, inside.width(), height});
 }
 
 // The title in the title bar of a window wide enough for any title: the columns that differ
@@ -115,11 +120,7 @@ bool holds(const QImage& picture, const QImage& part) {
 
 // The menu bar as the screen shows it.
 QImage barOnScreen(QMenuBar& bar) {
-    const QPoint corner = bar.mapToGlobal(QPoint(0, 0));
-    return bar.screen()
-        ->grabWindow(0, corner.x(), corner.y(), bar.width(), bar.height())
-        .toImage()
-        .convertToFormat(QImage::Format_RGB32);
+    return onScreen(bar, {bar.mapToGlobal(QPoint(0, 0)), bar.size()});
 }
 
 // The titles, counted from 0, that the screen shows otherwise than at rest.
@@ -247,19 +248,19 @@ class LooksTest : public QObject {
         game.answer("1");
         game.control<QAbstractButton>("cmdNext")->click();
         QTest::keyClicks(game.answerBox(), "12");
-        const QStringList before = {game.caption("Label5"),    game.caption("lblNum1"),
-                                    game.caption("lblNum2"),   game.caption("lblipo"),
-                                    game.caption("lblScore"),  game.caption("lblScore1"),
-                                    game.caption("lblScore2"), game.answerBox()->text()};
+        const auto onShow = [&game] {
+            return QStringList{game.caption("Label5"),    game.caption("lblNum1"),
+                               game.caption("lblNum2"),   game.caption("lblipo"),
+                               game.caption("lblScore"),  game.caption("lblScore1"),
+                               game.caption("lblScore2"), game.answerBox()->text()};
+        };
+        const QStringList before = onShow();
         QElapsedTimer since;
         since.start();
         QCOMPARE(setSwitch(!atStart), 0);
         QTRY_VERIFY_WITH_TIMEOUT(shows(!atStart), 5000);
         qInfo("switched in %lld ms", since.elapsed());
-        const QStringList after = {game.caption("Label5"),    game.caption("lblNum1"),
-                                   game.caption("lblNum2"),   game.caption("lblipo"),
-                                   game.caption("lblScore"),  game.caption("lblScore1"),
-                                   game.caption("lblScore2"), game.answerBox()->text()};
+        const QStringList after = onShow();
         QCOMPARE(after, before);
         QCOMPARE(after.back(), QString("12"));
         QCOMPARE(game.focus(), game.answerBox());
@@ -308,11 +309,8 @@ class LooksTest : public QObject {
         // The window manager may take a while to paint the box's frame; a title cut short
         // never shows whole, and the box is closed all the same.
         bool shownWhole = false;
-        QTimer::singleShot(0, [&shownWhole, &whole, height] {
-            QWidget* box = QApplication::activeModalWidget();
-            shownWhole =
-                QTest::qWaitFor([&] { return holds(titleBar(*box, height), whole); }, 5000);
-            QTest::keyClick(box, Qt::Key_Escape);
+        closeNextBox(Qt::Key_Escape, [&shownWhole, &whole, height](QMessageBox& box) {
+            shownWhole = QTest::qWaitFor([&] { return holds(titleBar(box, height), whole); }, 5000);
         });
         vorlane::desktopPlatform().boxes->show("Vuoi veramente lasciarmi  ?", 0x124, title);
         QVERIFY(shownWhole);
@@ -325,30 +323,61 @@ class LooksTest : public QObject {
         QTest::addColumn<QString>("button");
         QTest::addColumn<bool>("down");
         QTest::addColumn<QColor>("face");
+        QTest::addColumn<bool>("focused");
         QTest::newRow("Nuovo calcolo, Fusion") << "Fusion"
-                                               << "cmdNext" << false << QColor(0, 255, 0);
+                                               << "cmdNext" << false << QColor(0, 255, 0) << false;
         QTest::newRow("Exit, Fusion, pressed") << "Fusion"
-                                               << "cmdExit" << true << QColor(0, 255, 255);
+                                               << "cmdExit" << true << QColor(0, 255, 255) << false;
+        QTest::newRow("Exit, Fusion, focused") << "Fusion"
+                                               << "cmdExit" << false << QColor(0, 255, 255) << true;
         QTest::newRow("Exit, Windows") << "Windows"
-                                       << "cmdExit" << false << QColor(0, 255, 255);
-        QTest::newRow("Nuovo calcolo, Windows, pressed") << "Windows"
-                                                         << "cmdNext" << true << QColor(0, 255, 0);
+                                       << "cmdExit" << false << QColor(0, 255, 255) << false;
+        QTest::newRow("Nuovo calcolo, Windows, pressed")
+            << "Windows"
+            << "cmdNext" << true << QColor(0, 255, 0) << false;
+        QTest::newRow("Exit, Windows, focused")
+            << "Windows"
+            << "cmdExit" << false << QColor(0, 255, 255) << true;
     }
     void a_picture_button_has_a_solid_face() {
         QFETCH(QString, style);
         QFETCH(QString, button);
         QFETCH(bool, down);
         QFETCH(QColor, face);
+        QFETCH(bool, focused);
         const QString desktopStyle = QApplication::style()->name();
         QApplication::setStyle(QStyleFactory::create(style));
         QImage drawn;
+        bool hadFocus = false;
         {
             Game game;
             auto* control = game.control<QAbstractButton>(qPrintable(button));
             control->setDown(down);
+            // With Tab in the active window, as a pupil without a mouse reaches it: styles mark
+            // only a focus the keyboard moved.
+            if (focused && QTest::qWaitForWindowActive(&game.window)) {
+                for (int tab = 0; game.focus() != control && tab < 10; ++tab) {
+                    QTest::keyClick(game.focus(), Qt::Key_Tab);
+                }
+            }
+            hadFocus = control->hasFocus();
             drawn = control->grab().toImage().convertToFormat(QImage::Format_RGB32);
         }
         QApplication::setStyle(QStyleFactory::create(desktopStyle));
+        QCOMPARE(hadFocus, focused);
+        // The focus mark runs 4 px in, past the 2 px frame and a 2 px gap: a solid line under
+        // Fusion, every other pixel under Windows, so at least a third of its left and right
+        // sides, clear of the centred picture and caption; plain face on a button without the
+        // focus.
+        for (const int x : {4, drawn.width() - 5}) {
+            const int length = drawn.height() - 8;
+            int marked = 0;
+            for (int y = 4; y < 4 + length; ++y) {
+                marked += QColor(drawn.pixel(x, y)) != face ? 1 : 0;
+            }
+            QVERIFY2(focused ? marked * 3 >= length : marked == 0,
+                     qPrintable(QString("%1 of %2 px marked").arg(marked).arg(length)));
+        }
         const int right = drawn.width() - 4;
         const int bottom = drawn.height() - 4;
         for (const QPoint at : {QPoint(3, 3), QPoint(right, 3), QPoint(3, bottom),

@@ -1,6 +1,4 @@
 #include <QAbstractButton>
-#include <QAction>
-#include <QMenuBar>
 
 #include "game.h"
 
@@ -25,7 +23,7 @@ Played play(Game& game, const QString& moves) {
         } else if (move == "Enter" || move == "F5") {
             QTest::keyClick(game.focus(), move == "F5" ? Qt::Key_F5 : Qt::Key_Return);
         } else if (move == "new") {
-            game.window.menuBar()->findChild<QAction*>("new")->trigger();
+            game.trigger("new");
         } else {
             game.desk.boxes->answers = {move == "yes" ? vorlane::kYes : vorlane::kNo};
             game.control<QAbstractButton>("cmdExit")->click();

@@ -111,6 +111,13 @@ def press(*keys):
     subprocess.run(["xdotool", *keys], check=True, timeout=30)
 
 
+def press_and_hear(ear, *steps):
+    """Each key of the steps pressed once Orca has said what the key before it brought."""
+    for key, what, pattern in steps:
+        press("key", key)
+        ear.wait_for(what, pattern)
+
+
 def the_game():
     desktop = pyatspi.Registry.getDesktop(0)
     return next(app for app in desktop if app is not None and app.name == "vorlane")
@@ -214,14 +221,10 @@ def play(binary, ear):
 
         # "Nuovo gioco" chosen as a blind pupil does: Alt takes the keyboard to the first title,
         # each Right moves to the next one, heard before the next key; Enter runs it.
-        press("key", "alt")
-        ear.wait_for("the first title", r"3b\.example\.")
-        press("key", "Right")
-        ear.wait_for("the second title", r"La 3a B")
-        press("key", "Right")
-        ear.wait_for("the third title", r"autori@3b\.example")
-        press("key", "Right")
-        ear.wait_for("the title Nuovo gioco", r"Nuovo gioco")
+        press_and_hear(ear, ("alt", "the first title", r"3b\.example\."),
+                       ("Right", "the second title", r"La 3a B"),
+                       ("Right", "the third title", r"autori@3b\.example"),
+                       ("Right", "the title Nuovo gioco", r"Nuovo gioco"))
         asked_at = time.time()
         press("key", "Return")
         hear_problem(ear, asked_at)
@@ -229,16 +232,12 @@ def play(binary, ear):
         press("key", "Return")
         hear_verdict(ear, 0, 1)
 
-        press("key", "alt+x")
-        ear.wait_for("the exit question", r"Vuoi veramente lasciarmi")
-        press("key", "Return")  # No is the default
-        ear.wait_for("the window back", TITLE)
-        press("key", "alt+x")
-        ear.wait_for("the exit question again", r"Vuoi veramente lasciarmi")
-        press("key", "Tab")
-        ear.wait_for("the Yes button", r"Sì")
-        press("key", "Return")
-        ear.wait_for("the farewell", r"Ciao a presto")
+        # No is the default: Return keeps the game; Tab goes to Yes.
+        press_and_hear(ear, ("alt+x", "the exit question", r"Vuoi veramente lasciarmi"),
+                       ("Return", "the window back", TITLE),
+                       ("alt+x", "the exit question again", r"Vuoi veramente lasciarmi"),
+                       ("Tab", "the Yes button", r"Sì"),
+                       ("Return", "the farewell", r"Ciao a presto"))
         press("key", "Return")
         expect(game.wait(timeout=WAIT) == 0, f"the game ended with {game.returncode}")
     except (Failed, subprocess.SubprocessError) as failure:
