@@ -9,6 +9,8 @@
 # waited for; the one voice speaks LANGUAGE (Italian by default).
 # speech_sink_start: speech-dispatcher on the session bus's runtime folder, once it listens; it
 # ends with the script.
+# announce_screen_reader: on the session bus, what a screen reader switches on; Qt watches both
+# and starts talking.
 source "$(dirname "${BASH_SOURCE[0]}")/../support/desktop.sh"
 spoken=$work/spoken
 
@@ -51,4 +53,13 @@ speech_sink_start() {
     own $!
     poll 30 test -S "$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock" ||
         fail "speech-dispatcher did not start"
+}
+
+announce_screen_reader() {
+    local property
+    for property in IsEnabled ScreenReaderEnabled; do
+        dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+            org.freedesktop.DBus.Properties.Set \
+            string:org.a11y.Status string:$property variant:boolean:true >/dev/null
+    done
 }

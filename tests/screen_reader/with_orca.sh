@@ -54,13 +54,8 @@ env "${italian[@]}" timeout 300 dbus-run-session -- bash -c '
     set -euo pipefail
     binary=$1 player=$2 here=$3
     shift 3
-    # What a screen reader switches on: Qt watches both and starts talking.
-    for property in IsEnabled ScreenReaderEnabled; do
-        dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
-            org.freedesktop.DBus.Properties.Set \
-            string:org.a11y.Status string:$property variant:boolean:true >/dev/null
-    done
     source "$here/speech_sink.sh"
+    announce_screen_reader
     speech_sink_start
     orca "$@" >"$work/orca.log" 2>&1 &
     own $!

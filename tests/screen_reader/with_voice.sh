@@ -95,11 +95,7 @@ play_silently() {
 }
 
 play_beside_a_screen_reader() {
-    for property in IsEnabled ScreenReaderEnabled; do
-        dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
-            org.freedesktop.DBus.Properties.Set \
-            string:org.a11y.Status string:$property variant:boolean:true >/dev/null
-    done
+    announce_screen_reader
     play_silently 'lettore di schermo'
 }
 play_without_an_italian_voice() { play_silently 'voce italiana'; }
