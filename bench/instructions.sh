@@ -10,17 +10,20 @@ set -euo pipefail
 runs=${1:-3}
 build=${2:-build/release}
 keep=${3:-}
-here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-# shellcheck source=bench/virtual_screen.sh
-source "$here/virtual_screen.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/../tests/support/desktop.sh"
+require Xvfb xdotool valgrind
+game=$build/app/vorlane
+floor=$build/bench/vorlane_floor
+start_xvfb
+private_runtime
+export QT_QPA_PLATFORM=xcb
 
 # One run of $1 (window title $2) under callgrind, written to $3; prints the instruction count.
 count() {
-    local binary=$1 title=$2 out=$3 start pid
-    start=$(now_ms)
+    local binary=$1 title=$2 out=$3 pid
     valgrind --tool=callgrind --callgrind-out-file="$out" "$binary" >>"$work/programs.log" 2>&1 &
     pid=$!
-    await_window "$pid" "$title" "$start" 300000
+    await_window "$pid" "$title" 300 >/dev/null || { cat "$work/programs.log" >&2 && exit 1; }
     sleep 1
     # Callgrind writes its counts when the program it runs ends, by a signal too.
     kill "$pid"
@@ -29,8 +32,8 @@ count() {
 }
 
 for ((run = 1; run <= runs; ++run)); do
-    count "$game" '^VORLANE QUADRANGOLARE REGOLARE$' "$work/callgrind.game" >>"$work/game"
-    count "$floor" '^VORLANE PAVIMENTO$' "$work/callgrind.floor" >>"$work/floor"
+    count "$game" 'VORLANE QUADRANGOLARE REGOLARE' "$work/callgrind.game" >>"$work/game"
+    count "$floor" 'VORLANE PAVIMENTO' "$work/callgrind.floor" >>"$work/floor"
 done
 [[ -n $keep ]] && cp "$work/callgrind.game" "$work/callgrind.floor" "$keep/"
 

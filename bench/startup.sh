@@ -11,14 +11,21 @@
 set -euo pipefail
 runs=${1:-10}
 build=${2:-build/release}
-here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-# shellcheck source=bench/virtual_screen.sh
-source "$here/virtual_screen.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/../tests/support/desktop.sh"
+require Xvfb xdotool
+game=$build/app/vorlane
+floor=$build/bench/vorlane_floor
+start_xvfb
+private_runtime
+export QT_QPA_PLATFORM=xcb
 ticks=$(getconf CLK_TCK)
 
 # Under tests/app/with_portal.sh every program starts before the desktop's settings portal,
 # which starts on demand, as on a desktop that has not yet started it.
 fresh_portal() { [[ -z ${VORLANE_STOP_PORTAL:-} ]] || "$VORLANE_STOP_PORTAL"; }
+now_ms() { echo $(($(date +%s%N) / 1000000)); }
+# The window of process $1 titled $2, once it shows.
+shown() { await_window "$1" "$2" 30 || { cat "$work/programs.log" >&2 && exit 1; }; }
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 # The same time to the nanosecond, over every thread: the ticks are too coarse for an idle window.
 cpu_ns() { cat "/proc/$1/task/"*/schedstat | awk '{sum += $1} END {print sum}'; }
@@ -30,16 +37,16 @@ status_kib() { awk -v key="$2:" '$1 == key {print $2}' "/proc/$1/status"; }
 # One warm run: prints "startup_ms rss_kib hwm_kib cpu_ms cpu_us settle_ms wakeups", and
 # keeps in $3 the files the program has mapped, for the cold runs to evict.
 measure() {
-    local binary=$1 title=$2 files=$3 start pid shown
+    local binary=$1 title=$2 files=$3 start pid shown window
     fresh_portal
     start=$(now_ms)
     "$binary" >>"$work/programs.log" 2>&1 &
     pid=$!
-    await_window "$pid" "$title" "$start" 30000
+    window=$(shown "$pid" "$title")
     shown=$(now_ms)
     # Without a window manager nothing gives the window the focus, and the answer box's
     # cursor would not blink.
-    xdotool search --onlyvisible --name "$title" windowfocus
+    xdotool windowfocus "$window"
     sleep 2
     local rss hwm settle before after before_ns after_ns before_switches after_switches
     rss=$(status_kib "$pid" VmRSS)
@@ -69,15 +76,15 @@ cold_start() {
     start=$(now_ms)
     "$binary" >>"$work/programs.log" 2>&1 &
     pid=$!
-    await_window "$pid" "$title" "$start" 30000
+    shown "$pid" "$title" >/dev/null
     shown=$(now_ms)
     kill "$pid"
     wait "$pid" 2>/dev/null || true
     echo "$((shown - start))"
 }
 
-game_title='^VORLANE QUADRANGOLARE REGOLARE$'
-floor_title='^VORLANE PAVIMENTO$'
+game_title='VORLANE QUADRANGOLARE REGOLARE'
+floor_title='VORLANE PAVIMENTO'
 for ((run = 1; run <= runs; ++run)); do
     measure "$game" "$game_title" "$work/files.game" >>"$work/game"
     measure "$floor" "$floor_title" "$work/files.floor" >>"$work/floor"

@@ -4,32 +4,22 @@
 # A missing compositor or a missing Qt plugin fails the run; neither is a reason to skip.
 # Usage: on_wayland.sh TEST_BINARY [TEST_ARGUMENTS...]
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/../support/desktop.sh"
 binary=$1
 shift
-command -v weston >/dev/null || { echo "FAIL: weston is not installed"; exit 1; }
-
-work=$(mktemp -d)
-trap 'kill "${compositor:-}" 2>/dev/null && wait "$compositor" 2>/dev/null; rm -rf "$work"' EXIT
-mkdir -m 700 "$work/runtime"
-export XDG_RUNTIME_DIR=$work/runtime
+require weston
+private_runtime
 socket=vorlane-$$
 
 weston --backend=headless-backend.so --socket="$socket" --no-config --idle-time=0 \
     --log="$work/weston.log" &
-compositor=$!
-for _ in $(seq 100); do [[ -S $XDG_RUNTIME_DIR/$socket ]] && break; sleep 0.1; done
-[[ -S $XDG_RUNTIME_DIR/$socket ]] || {
-    echo "FAIL: weston opened no socket within 10 s"
-    cat "$work/weston.log"
-    exit 1
-}
+own $!
+failure_logs+=("$work/weston.log")
+poll 10 test -S "$XDG_RUNTIME_DIR/$socket" || fail "weston opened no socket within 10 s"
 
 # Without a seat Qt 6.4's Wayland clipboard refuses the text and keeps its copy for ever: under
-# the leak checker that is Qt's leak, not the game's, which the offscreen run of the same suite
-# checks. A later flag wins, so the caller's other checks stay on.
-if [[ -n ${ASAN_OPTIONS:-} ]]; then
-    export ASAN_OPTIONS=$ASAN_OPTIONS:detect_leaks=0
-fi
+# the leak checker that is Qt's leak, not the game's.
+leave_leaks_to_offscreen_runs
 
 # Qt's own compose input: Qt 6.4's Wayland text input reaches for the seat, which a compositor
 # without input devices does not have, and crashes on the first key. No title bar drawn by Qt:

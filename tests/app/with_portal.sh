@@ -9,14 +9,11 @@
 # Usage: with_portal.sh COMMAND [ARGUMENTS...]
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-for tool in dbus-run-session dbus-send gsettings /usr/libexec/xdg-desktop-portal \
-    /usr/libexec/xdg-desktop-portal-gtk /usr/libexec/dconf-service; do
-    command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing"; exit 1; }
-done
-[[ -n ${DISPLAY:-} ]] || { echo "FAIL: the portal's backend needs an X server"; exit 1; }
+source "$here/../support/desktop.sh"
+require dbus-run-session dbus-send gsettings /usr/libexec/xdg-desktop-portal \
+    /usr/libexec/xdg-desktop-portal-gtk /usr/libexec/dconf-service
+[[ -n ${DISPLAY:-} ]] || fail "the portal's backend needs an X server"
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
 mkdir "$work/services" "$work/home"
 for name in org.freedesktop.portal.Desktop org.freedesktop.impl.portal.desktop.gtk ca.desrt.dconf; do
     # Started by the bus itself, not by a systemd user manager.

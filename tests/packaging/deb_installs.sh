@@ -7,8 +7,7 @@ set -euo pipefail
 build=$1
 binary=$2
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+source "$here/../support/desktop.sh"
 
 cpack --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1 ||
     { cat "$work/cpack.log"; exit 1; }
@@ -47,10 +46,9 @@ latest=$(zcat "$work/root/usr/share/doc/vorlane/changelog.gz" | head -n 1)
 # The software centre finds the page's menu entry only under the name its launchable gives.
 appstreamcli validate-tree --no-net "$work/root/usr"
 
-mkdir -m 700 "$work/runtime"
+private_runtime
 status=0
-XDG_RUNTIME_DIR=$work/runtime QT_QPA_PLATFORM=offscreen timeout 3 "$work/root/usr/bin/vorlane" ||
-    status=$?
+QT_QPA_PLATFORM=offscreen timeout 3 "$work/root/usr/bin/vorlane" || status=$?
 [[ $status -eq 124 ]] || { echo "FAIL: the unpacked program ended by itself ($status)"; exit 1; }
 
 "$here/window_on_screen.sh" "$work/root/usr/bin/vorlane"

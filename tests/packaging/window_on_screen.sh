@@ -6,25 +6,16 @@
 set -euo pipefail
 binary=$1
 shot=${2:-}
-work=$(mktemp -d)
-trap 'kill "${game:-}" "${server:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
+source "$(dirname "${BASH_SOURCE[0]}")/../support/desktop.sh"
+require Xvfb xdotool import convert
+start_xvfb
 
-# The server picks a free display and writes its number once it is ready.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-server=$!
-for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.1; done
-export DISPLAY=:$(cat "$work/display")
-
-mkdir -m 700 "$work/runtime"
-XDG_RUNTIME_DIR=$work/runtime QT_QPA_PLATFORM=xcb "$binary" >"$work/game.log" 2>&1 &
+private_runtime
+QT_QPA_PLATFORM=xcb "$binary" >"$work/game.log" 2>&1 &
 game=$!
-title='^VORLANE QUADRANGOLARE REGOLARE$'
-window=$(timeout 20 xdotool search --sync --onlyvisible --name "$title" | head -n 1 || true)
-[[ -n $window ]] || {
-    echo "FAIL: no window titled VORLANE QUADRANGOLARE REGOLARE within 20 s"
-    cat "$work/game.log"
-    exit 1
-}
+own "$game"
+failure_logs+=("$work/game.log")
+window=$(await_window "$game" 'VORLANE QUADRANGOLARE REGOLARE') || fail "no window"
 sleep 1  # the first paint
 eval "$(xdotool getwindowgeometry --shell "$window")"  # X, Y, WIDTH, HEIGHT
 import -window root "$work/screen.png"
@@ -67,8 +58,7 @@ blues=$(convert "$work/screen.png" -crop "429x336+$((left + 64))+$((top + 40))" 
 # Deletes leave the box empty. The typed digits are solid yellow, the cursor a thin line.
 digits() {
     sleep 0.5
-    import -window root "$work/box.png"
-    convert "$work/box.png" -crop "200x83+$((left + 587))+$top" txt:- | grep -ci '#FFFF00' || true
+    count_colour root "200x83+$((left + 587))+$top" FFFF00
 }
 xdotool windowfocus --sync "$window" 2>/dev/null || true
 xdotool mousemove $((X + 300)) $((Y + 520)) type --delay 80 "123"

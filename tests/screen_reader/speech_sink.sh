@@ -4,14 +4,19 @@
 # when the speaker sends markup, so no synthesiser and no sound card are needed.
 # Newer Orca asks for "it-it", which the module does not list: without the fallback it would
 # recode that text to Latin-1.
-# speech_sink_setup WORK [SECONDS] [LANGUAGE]: the configuration; each utterance lasts SECONDS
-# (0 by default), so that a test can tell an utterance cut off from one waited for; the one
-# voice speaks LANGUAGE (Italian by default).
-# speech_sink_start WORK: speech-dispatcher on the session bus's runtime folder, once it listens.
+# speech_sink_setup [SECONDS] [LANGUAGE]: the configuration in the desktop's folder; each
+# utterance lasts SECONDS (0 by default), so that a test can tell an utterance cut off from one
+# waited for; the one voice speaks LANGUAGE (Italian by default).
+# speech_sink_start: speech-dispatcher on the session bus's runtime folder, once it listens; it
+# ends with the script.
+# announce_screen_reader: on the session bus, what a screen reader switches on; Qt watches both
+# and starts talking.
+source "$(dirname "${BASH_SOURCE[0]}")/../support/desktop.sh"
+spoken=$work/spoken
 
 speech_sink_setup() {
-    local work=$1 seconds=${2:-0} language=${3:-it}
-    spoken=$work/spoken
+    local seconds=${1:-0} language=${2:-it}
+    rm -rf "$work/speech"
     mkdir -p "$work/speech/modules"
     cat >"$work/voice" <<VOICE
 #!/bin/sh
@@ -39,14 +44,22 @@ CONF
     if [[ $seconds != 0 ]]; then
         echo 'GenericDelimiters "|"' >>"$work/speech/modules/file.conf"
     fi
-    touch "$spoken"
+    : >"$spoken"
 }
 
 speech_sink_start() {
-    local work=$1
     speech-dispatcher --run-single --timeout 0 --config-dir "$work/speech" \
         >"$work/speechd.log" 2>&1 &
-    local socket=$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock
-    for _ in $(seq 300); do [[ -S $socket ]] && break; sleep 0.1; done
-    [[ -S $socket ]] || { echo "FAIL: speech-dispatcher did not start"; return 1; }
+    own $!
+    poll 30 test -S "$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock" ||
+        fail "speech-dispatcher did not start"
+}
+
+announce_screen_reader() {
+    local property
+    for property in IsEnabled ScreenReaderEnabled; do
+        dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+            org.freedesktop.DBus.Properties.Set \
+            string:org.a11y.Status string:$property variant:boolean:true >/dev/null
+    done
 }

@@ -7,35 +7,26 @@
 set -euo pipefail
 binary=$1
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$here/../support/desktop.sh"
 
-if [[ ${VORLANE_ORCA_SESSION:-} != inside ]]; then
-    for tool in Xvfb openbox dbus-run-session dbus-send orca speech-dispatcher xdotool \
+if [[ -z $desktop_shared ]]; then
+    require Xvfb openbox xprop dbus-run-session dbus-send orca speech-dispatcher xdotool \
         localedef unshare /usr/bin/python3 /usr/lib/speech-dispatcher-modules/sd_generic \
-        /usr/share/i18n/locales/it_IT; do
-        [[ -e $tool ]] || command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing"; exit 1; }
-    done
-    /usr/bin/python3 -c 'import pyatspi, speechd' || { echo "FAIL: a Python module is missing"; exit 1; }
+        /usr/share/i18n/locales/it_IT
+    /usr/bin/python3 -c 'import pyatspi, speechd' || fail "a Python module is missing"
     # Orca started without --replace refuses to run beside another Orca of the same user
     # anywhere on the machine, and one started with it kills the others. In a process space
-    # of its own it sees no other, and when the session ends everything in it ends too.
-    work=$(mktemp -d)
-    status=0
-    VORLANE_ORCA_SESSION=inside VORLANE_ORCA_WORK=$work \
-        unshare --pid --fork --mount-proc "$0" "$@" || status=$?
-    # unshare returns once every process of the session has ended, so nothing writes in the
-    # folder any more; the document portal mounted its file system in the session's own mount
-    # space, which ended with it. What is left is plain files, and their removal cannot change
-    # the verdict.
-    rm -rf "$work" || echo "note: $work could not be removed" >&2
-    exit "$status"
+    # of its own it sees no other, and when the session ends everything in it ends too. The
+    # folder goes once it has: the document portal mounted its file system in the session's own
+    # mount space, which ended with it.
+    VORLANE_DESKTOP_WORK=$work unshare --pid --fork --mount-proc "$0" "$@"
+    exit
 fi
 
-work=$VORLANE_ORCA_WORK
 export HOME=$work/home
 export XDG_CONFIG_HOME=$HOME/.config XDG_DATA_HOME=$HOME/.local/share XDG_CACHE_HOME=$HOME/.cache
 mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME"
-mkdir -m 700 "$work/runtime"
-export XDG_RUNTIME_DIR=$work/runtime
+private_runtime
 
 # Orca speaks Italian, and asks for an Italian voice, only under an Italian locale.
 italian=(LANG=it_IT.UTF-8 LC_ALL=it_IT.UTF-8 LANGUAGE=it)
@@ -47,12 +38,10 @@ fi
 
 # speech-dispatcher writes what Orca says to a file.
 source "$here/speech_sink.sh"
-speech_sink_setup "$work"
+speech_sink_setup
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-for _ in $(seq 300); do [[ -s $work/display ]] && break; sleep 0.1; done
-[[ -s $work/display ]] || { echo "FAIL: Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
-export DISPLAY=:$(cat "$work/display")
+start_xvfb
+start_openbox
 
 # Orca's own record of what it did, when asked for: VORLANE_ORCA_LOGS=FOLDER.
 debug=()
@@ -63,20 +52,15 @@ fi
 status=0
 env "${italian[@]}" timeout 300 dbus-run-session -- bash -c '
     set -euo pipefail
-    work=$1 binary=$2 player=$3 here=$4
-    shift 4
-    # What a screen reader switches on: Qt watches both and starts talking.
-    for property in IsEnabled ScreenReaderEnabled; do
-        dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
-            org.freedesktop.DBus.Properties.Set \
-            string:org.a11y.Status string:$property variant:boolean:true >/dev/null
-    done
-    openbox >"$work/openbox.log" 2>&1 &
+    binary=$1 player=$2 here=$3
+    shift 3
     source "$here/speech_sink.sh"
-    speech_sink_start "$work"
+    announce_screen_reader
+    speech_sink_start
     orca "$@" >"$work/orca.log" 2>&1 &
+    own $!
     QT_QPA_PLATFORM=xcb /usr/bin/python3 "$player" "$binary" "$work/spoken"
-' with_orca "$work" "$binary" "$here/play_by_ear.py" "$here" "${debug[@]}" 2>"$work/session.err" ||
+' with_orca "$binary" "$here/play_by_ear.py" "$here" "${debug[@]}" 2>"$work/session.err" ||
     status=$?
 # Read once the session is over: a filter still running when this script ends would be killed
 # with everything else in its process space, and the player's complaints lost with it.

@@ -10,16 +10,9 @@
 set -euo pipefail
 binary=$1
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$here/speech_sink.sh"
 lasts=3
-
-fail() {
-    echo "FAIL: $*"
-    echo "Heard:"
-    cat "$spoken"
-    echo "The game's standard error:"
-    cat "$work/game.err"
-    exit 1
-}
+failure_logs+=("$spoken" "$work/game.err")
 
 # The text of utterance N, once it has been said.
 heard() {
@@ -36,12 +29,8 @@ said_at() { sed -n "$1p" "$spoken" | cut -f1; }
 start_game() {
     "$binary" "${@:---voce}" 2>"$work/game.err" &
     game=$!
-    for _ in $(seq 100); do
-        window=$(xdotool search --onlyvisible --name '^VORLANE QUADRANGOLARE REGOLARE$' || true)
-        [[ -n $window ]] && break
-        sleep 0.1
-    done
-    [[ -n $window ]] || fail "the window never showed"
+    own "$game"
+    window=$(await_window "$game" 'VORLANE QUADRANGOLARE REGOLARE') || fail "the window never showed"
     # Without a window manager nothing else gives the window the keyboard.
     xdotool windowfocus --sync "$window"
 }
@@ -94,31 +83,19 @@ play_silently() {
     xdotool key Return
     # libspeechd gives up on an absent speech-dispatcher only after some seconds; the window
     # does not wait for it.
-    for _ in $(seq 150); do
-        [[ -s $work/game.err ]] && break
-        sleep 0.1
-    done
+    poll 15 test -s "$work/game.err" || true
     sleep 1
     [[ ! -s $spoken ]] || fail "the game spoke"
     # The window still answers at once: Alt+X opens the exit question.
     xdotool key alt+x
-    for _ in $(seq 20); do
-        xdotool search --onlyvisible --name '^Uscire dal programma$' >/dev/null && break
-        sleep 0.1
-    done
-    xdotool search --onlyvisible --name '^Uscire dal programma$' >/dev/null ||
-        fail "the window no longer answers"
+    await_window "$game" 'Uscire dal programma' 2 >/dev/null || fail "the window no longer answers"
     [[ ! -s $spoken ]] || fail "the game spoke"
     (($(wc -l <"$work/game.err") == 1)) && grep -q "$1" "$work/game.err" ||
         fail "the game did not say once why it is silent"
 }
 
 play_beside_a_screen_reader() {
-    for property in IsEnabled ScreenReaderEnabled; do
-        dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
-            org.freedesktop.DBus.Properties.Set \
-            string:org.a11y.Status string:$property variant:boolean:true >/dev/null
-    done
+    announce_screen_reader
     play_silently 'lettore di schermo'
 }
 play_without_an_italian_voice() { play_silently 'voce italiana'; }
@@ -138,56 +115,36 @@ play_without_the_option() {
     [[ ! -s $spoken ]] || fail "the game spoke"
 }
 
-if [[ ${1:-} == --inside ]]; then
-    work=$2 binary=$3 spoken=$2/spoken
-    source "$here/speech_sink.sh"
-    if [[ $4 != play_without_speech_dispatcher ]]; then
-        speech_sink_start "$work"
+if [[ -n $desktop_shared ]]; then
+    if [[ $2 != play_without_speech_dispatcher ]]; then
+        speech_sink_start
     fi
-    # The game and speech-dispatcher end with the play.
-    trap 'kill $(jobs -p) 2>/dev/null' EXIT
     export QT_QPA_PLATFORM=xcb
-    "$4"
+    "$2"
     exit 0
 fi
 
-for tool in Xvfb dbus-run-session dbus-send speech-dispatcher xdotool awk \
-    /usr/lib/speech-dispatcher-modules/sd_generic; do
-    [[ -e $tool ]] || command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing"; exit 1; }
-done
+require Xvfb dbus-run-session dbus-send speech-dispatcher xdotool awk \
+    /usr/lib/speech-dispatcher-modules/sd_generic
 compgen -G "/usr/lib/*/qt6/plugins/texttospeech/libqtexttospeech_speechd.so" >/dev/null ||
-    { echo "FAIL: Qt's speech-dispatcher plugin is missing"; exit 1; }
-
-work=$(mktemp -d)
-# The desktop portal that Qt wakes may leave its document mount in a runtime folder: what
-# cannot be removed stays behind without failing the test.
-trap 'kill "$xvfb" 2>/dev/null; rm -rf "$work" 2>/dev/null || true' EXIT
-source "$here/speech_sink.sh"
-
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb=$!
-for _ in $(seq 300); do [[ -s $work/display ]] && break; sleep 0.1; done
-[[ -s $work/display ]] || { echo "FAIL: Xvfb did not start"; exit 1; }
-export DISPLAY=:$(cat "$work/display")
+    fail "Qt's speech-dispatcher plugin is missing"
+start_xvfb
 
 for play in play_aloud play_beside_a_screen_reader play_without_an_italian_voice \
     play_without_speech_dispatcher play_without_the_option; do
-    mkdir -m 700 "$work/runtime-$play"
+    private_runtime "runtime-$play"
     # A home of each play's own: the accessibility bus keeps a screen reader's wish in the
     # desktop's settings.
     export HOME=$work/home-$play
     export XDG_CONFIG_HOME=$HOME/.config XDG_DATA_HOME=$HOME/.local/share \
         XDG_CACHE_HOME=$HOME/.cache
     mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME"
-    rm -rf "$work/speech"
     if [[ $play == play_without_an_italian_voice ]]; then
-        speech_sink_setup "$work" "$lasts" de
+        speech_sink_setup "$lasts" de
     else
-        speech_sink_setup "$work" "$lasts"
+        speech_sink_setup "$lasts"
     fi
-    : >"$spoken"
-    XDG_RUNTIME_DIR=$work/runtime-$play timeout 120 dbus-run-session -- \
-        "$0" --inside "$work" "$binary" "$play" 2>"$work/session.err" ||
-        { echo "FAIL: $play"; exit 1; }
+    VORLANE_DESKTOP_WORK=$work timeout 120 dbus-run-session -- "$0" "$binary" "$play" \
+        2>"$work/session.err" || { failure_logs=("$work/session.err") && fail "$play"; }
     echo "$play: passed"
 done
