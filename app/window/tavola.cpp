@@ -84,12 +84,14 @@ class PlatformTickServices final : public TickServices {
 // The desktop's message boxes lie on the window, which they can be handed only once its
 // QMainWindow exists: in the members' initialisers, not in a call to the other constructor.
 Tavola::Tavola(bool aloud)
-    : platform_(desktopPlatform(this, aloud)), tickServices_(std::make_unique<PlatformTickServices>(platform_)) {
+    : platform_(desktopPlatform(this, aloud)),
+      tickServices_(std::make_unique<PlatformTickServices>(platform_)) {
     open();
 }
 
 Tavola::Tavola(Platform platform)
-    : platform_(std::move(platform)), tickServices_(std::make_unique<PlatformTickServices>(platform_)) {
+    : platform_(std::move(platform)),
+      tickServices_(std::make_unique<PlatformTickServices>(platform_)) {
     open();
 }
 
