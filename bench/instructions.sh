@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Gli autori di Vorlane
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Counts, under valgrind's callgrind, the instructions the game and the floor program execute
 # from exec until their window is on screen plus 1 s of idling, N times each under one virtual
 # X server, and prints the median of each and the ratio. Unlike a time, the count does not

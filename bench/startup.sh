@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Gli autori di Vorlane
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the game and the floor program each N times under one virtual X server and reports,
 # side by side, the median and range of: the time from the process's start to its window on
 # screen (the game poses its first problem before the window maps), warm and with the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Gli autori di Vorlane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Any text the answer box could be given, pasted text included, through the number rule, the
 // typed answer and the judge. Input: the expected answer (4 bytes, little-endian), the right
 // and wrong counters (2 bytes each, sign bit dropped), then the text.

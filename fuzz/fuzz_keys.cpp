@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Gli autori di Vorlane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Key presses on a simulated answer box: the box takes at most six characters, the key filter
 // decides what reaches it, Enter judges what it holds. Input: the expected answer (4 bytes)
 // and the two counters (2 bytes each, sign bit dropped), then 16-bit character codes, each

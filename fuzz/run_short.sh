@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Gli autori di Vorlane
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A bounded run of one fuzzer from its seed corpus, in a scratch folder so that the corpus in
 # the repository is never changed. An input that breaks the fuzzer is kept beside the fuzzer's
 # program, since the scratch folder goes. Usage: run_short.sh FUZZER CORPUS SECONDS

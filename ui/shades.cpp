@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Gli autori di Vorlane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "shades.h"
 
 #include <algorithm>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Gli autori di Vorlane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Run when the program is built: draws every SVG of the artwork at its own size, and the window
 // icon at the desktop's sizes too, into the file given, which the program then carries among
 // its resources for predrawnArt.

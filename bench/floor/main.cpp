@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Gli autori di Vorlane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The floor that the game's start-up, memory and idle figures are set against: the least a
 // Qt Widgets window of the game's size and kind costs. It shows the window and prints nothing.
 #include <QApplication>

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Gli autori di Vorlane
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the game, as the menu would, on GNOME's own compositor: mutter headless, Wayland, with
 # XWayland on demand, on a session bus and in a runtime folder of its own, with no platform named.
 # Checks that the game chose XWayland, that mutter framed its window, that a digit typed at start

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Gli autori di Vorlane
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a window suite in an X server of its own under openbox, the window manager that draws
 # the windows' title bars; both end with the suite. A missing tool fails the run.
 # Usage: on_openbox.sh TEST_BINARY [TEST_ARGUMENTS...]

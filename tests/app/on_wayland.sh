@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Gli autori di Vorlane
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a window suite on a Wayland compositor of its own: weston's headless backend, with no
 # screen and no input devices, in a private runtime folder, stopped whatever the suite does.
 # A missing compositor or a missing Qt plugin fails the run; neither is a reason to skip.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Gli autori di Vorlane
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Ends the settings portal, its GTK backend and GNOME's settings store on the session bus, each
 # found by its name on the bus, and waits until they have gone.
 set -euo pipefail

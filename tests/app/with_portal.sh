@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Gli autori di Vorlane
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a command on a session bus of its own where, as on a GNOME desktop, the desktop's real
 # settings portal, its GTK backend and GNOME's settings store start on demand, with settings of
 # their own in a scratch folder. The backend needs an X server: run it under on_openbox.sh. The

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Gli autori di Vorlane
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from a build tree, holds it to Debian's standard with lintian, checks
 # that the program it ships carries no test double, unpacks it into a scratch root and starts the
 # unpacked program: offscreen first, then in a real X server where its window must show.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Gli autori di Vorlane
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the game under a window manager on a screen of the given size and checks that its
 # frame lies on the screen: wholly where it fits, else with its top-left corner, and with it
 # the title, the menu bar and the question, in sight.

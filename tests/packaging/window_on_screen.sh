@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Gli autori di Vorlane
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the game in a real X server, waits for its window by its title, takes a screenshot and
 # checks on the pixels that the window shows its background, its pictures and its answer box
 # where the layout puts them, and that Delete deletes in the answer box.

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Gli autori di Vorlane
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Plays the game with the keyboard alone while Orca speaks, and checks what Orca said: every
 problem's title and given numbers with their units, every verdict with the right value and the
 three counts, the exit question and the farewell. What is said is checked against the screen,

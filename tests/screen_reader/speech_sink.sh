@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Gli autori di Vorlane
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the tests that listen to what is said, Orca's and the game's own voice alike.
 # speech-dispatcher's one output module is the generic module, whose command writes the text:
 # each utterance is appended to "$work/spoken" with the time it was said, as plain text even

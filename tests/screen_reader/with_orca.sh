@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Gli autori di Vorlane
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Plays the game by ear with Debian's own screen reader: Orca on an X server with a window
 # manager, a session bus of its own and the accessibility bus switched on, speaking Italian
 # through speech-dispatcher. The only voice is a file: each utterance is appended to it with the

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Gli autori di Vorlane
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The game's own voice through the real speech stack: Qt's speech library over
 # speech-dispatcher, whose generic module writes each utterance to a file with the time it was
 # said. There every utterance lasts three seconds, so that one cut off by the next is told from

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Gli autori di Vorlane
+# SPDX-License-Identifier: GPL-3.0-or-later
 # shellcheck shell=bash
 # Sourced by every script that puts the game on a desktop of its own: the tests' harnesses and
 # the benchmarks. It makes a scratch folder, $work, and at exit, however the script ends, stops
