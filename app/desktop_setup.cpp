@@ -4,7 +4,6 @@
 #include "desktop_setup.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QLocale>
 #include <QStyleFactory>
 #include <QTranslator>
@@ -12,6 +11,7 @@
 #include "art.h"
 #include "caret_event_filter.h"
 #include "controls.h"
+#include "system_files.h"
 #include "utf8_text.h"
 
 namespace vorlane {
@@ -20,8 +20,7 @@ bool prepareDesktop(QApplication& app, const QString& translations) {
     const QLocale italian(QLocale::Italian, QLocale::Italy);
     QLocale::setDefault(italian);
     auto* translator = new QTranslator(&app);
-    const QString folder =
-        translations.isEmpty() ? QLibraryInfo::path(QLibraryInfo::TranslationsPath) : translations;
+    const QString folder = translations.isEmpty() ? qtTranslationsFolder() : translations;
     const bool translated =
         translator->load(italian, QStringLiteral("qtbase"), QStringLiteral("_"), folder);
     if (translated) {

@@ -11,7 +11,6 @@
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOption>
-#include <QSvgRenderer>
 
 #include <algorithm>
 #include <map>
@@ -23,7 +22,7 @@ namespace {
 
 // What writePredrawn wrote at build time: for each drawing, the SVG's resource name, the width and
 // the height, then the pixels row after row, premultiplied ARGB in the machine's own byte order
-// (the program is built on the kind of machine it runs on).
+// (the drawing program runs where the game does, or, for Windows, on x86-64 like it).
 const QString kPredrawn = QStringLiteral(":/drawn/art");
 
 QHash<QString, QList<QImage>> readPredrawn() {
@@ -96,19 +95,15 @@ class ArtIconEngine final : public QIconEngine {
 
 }  // namespace
 
-QImage drawSvg(const QString& svg, QSize pixels) {
-    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    {
-        QPainter painter(&image);
-        QSvgRenderer(svg).render(&painter);
-    }
-    return image;
+const QList<QImage>& allPredrawn(const QString& svg) {
+    static const QHash<QString, QList<QImage>> predrawn = readPredrawn();
+    static const QList<QImage> none;
+    const auto found = predrawn.find(svg);
+    return found == predrawn.end() ? none : *found;
 }
 
 std::optional<QImage> predrawnArt(const QString& svg, QSize pixels) {
-    static const QHash<QString, QList<QImage>> predrawn = readPredrawn();
-    for (const QImage& image : predrawn.value(svg)) {
+    for (const QImage& image : allPredrawn(svg)) {
         if (image.size() == pixels) {
             return image;
         }
@@ -120,7 +115,7 @@ QImage artImage(const QString& svg, QSize pixels) {
     if (std::optional<QImage> predrawn = predrawnArt(svg, pixels)) {
         return *predrawn;
     }
-    return drawSvg(svg, pixels);
+    return drawNow(svg, pixels);
 }
 
 void writePredrawn(QDataStream& out, const QString& svg, const QImage& image) {

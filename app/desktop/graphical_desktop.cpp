@@ -103,16 +103,4 @@ const char* preferredPlatform() {
     return nullptr;
 }
 
-std::vector<std::string> qtCommandLine(const std::vector<std::string>& given,
-                                       const char* preferred) {
-    std::vector<std::string> line = given;
-    if (line.empty()) {
-        line.emplace_back("vorlane");
-    }
-    if (preferred != nullptr) {
-        line.insert(line.begin() + 1, {"-platform", preferred});
-    }
-    return line;
-}
-
 }  // namespace vorlane

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Gli autori di Vorlane
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include <QApplication>
 #include <QFile>
+#include <QLibraryInfo>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -12,7 +12,9 @@
 #include "desktop_voice.h"
 #include "message_boxes.h"
 #include "platform.h"
+#include "qt_services.h"
 #include "random_source.h"
+#include "system_files.h"
 
 namespace vorlane {
 
@@ -104,17 +106,11 @@ class QtClock final : public DesktopClock {
     long offset_ = 0;                // seconds east of UTC, as the C library gives it
 };
 
-class QtBeeper final : public Beeper {
-  public:
-    void beep() override { QApplication::beep(); }
-};
-
-class QtProgramEnd final : public ProgramEnd {
-  public:
-    void endProgram() override { QCoreApplication::exit(0); }
-};
-
 }  // namespace
+
+QString qtTranslationsFolder() {
+    return QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+}
 
 Platform desktopPlatform(QWidget* window, bool aloud) {
     Platform platform;
