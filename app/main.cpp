@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "desktop_setup.h"
+#include "game_options.h"
 #include "graphical_desktop.h"
 #include "tavola.h"
 
@@ -29,7 +30,7 @@ int main(int argc, char* argv[]) {
     vorlane::prepareDesktop(app);
     // The game reads its problems aloud with --voce; without it the speech library is never
     // loaded.
-    vorlane::Tavola window(QApplication::arguments().contains(QStringLiteral("--voce")));
+    vorlane::Tavola window(vorlane::gameOptions(QApplication::arguments()));
     window.show();
     return QApplication::exec();
 }

@@ -14,6 +14,10 @@ namespace vorlane {
 
 namespace {
 
+std::size_t typeBit(std::int16_t type) {
+    return static_cast<std::size_t>(type - 1);
+}
+
 // Products are formed left to right as written; for the pyramids the game invents the
 // largest, VO·4·OK·OK, is 2935296, far inside 32 bits.
 std::int32_t valueOf(Quantity quantity, const Pyramid& p) {
@@ -79,9 +83,19 @@ Problem problemFor(const Pyramid& pyramid, std::int16_t type) {
     return problem;
 }
 
-Problem poseProblem(WindowState& state, RandomSource& random) {
+Problem poseProblem(WindowState& state, RandomSource& random, const ProblemChoice& choice) {
     const Pyramid pyramid = inventPyramid(state, random);
+    // A type left out is drawn again, as the next problem's would be, so that every type allowed
+    // gives the very draws of a game without a choice. The draws reach every type soon; should
+    // they not, the next type allowed stands in.
+    constexpr int kDraws = 1000;
     drawProblemType(state, random);
+    for (int draw = 1; draw < kDraws && !choice.test(typeBit(state.problemType)); ++draw) {
+        drawProblemType(state, random);
+    }
+    for (int next = 0; next < kProblemTypes && !choice.test(typeBit(state.problemType)); ++next) {
+        state.problemType = static_cast<std::int16_t>(state.problemType % kProblemTypes + 1);
+    }
     Problem problem = problemFor(pyramid, state.problemType);
     problem.familyCaption = digits(state.tripleFamily);
     state.correctAnswer = problem.correctAnswer;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <bitset>
 #include <cstdint>
 #include <string>
 
@@ -36,11 +37,19 @@ struct Problem {
 
 inline constexpr std::int16_t kProblemTypes = 21;
 
+// The problem types a class drills: bit t - 1 stands for type t. All 21 unless a teacher chose.
+using ProblemChoice = std::bitset<kProblemTypes>;
+inline ProblemChoice allProblems() {
+    return ProblemChoice{}.set();
+}
+
 // What problem type 1 to 21 asks about this pyramid. Pure: the same input, the same problem.
 Problem problemFor(const Pyramid& pyramid, std::int16_t type);
 
-// A new problem: invents the pyramid, draws its type and stores its answer in correctAnswer.
-Problem poseProblem(WindowState& state, RandomSource& random);
+// A new problem: invents the pyramid, draws its type among those chosen and stores its answer in
+// correctAnswer.
+Problem poseProblem(WindowState& state, RandomSource& random,
+                    const ProblemChoice& choice = allProblems());
 
 // A whole number as the labels show it: bare decimal digits.
 std::string digits(std::int32_t value);

@@ -9,7 +9,9 @@
 #include <memory>
 
 #include "message_boxes.h"
+#include "problem.h"
 #include "random_source.h"
+#include "record_row.h"
 #include "time_of_day.h"
 #include "voice.h"
 
@@ -60,6 +62,21 @@ class DesktopContrast {
     virtual void follow(std::function<void(bool high)> changed) = 0;
 };
 
+// The pupil's record of judged answers, where a teacher can read it.
+class AnswerRecord {
+  public:
+    virtual ~AnswerRecord() = default;
+    // Adds the answer, whole, before it returns; false when it could not.
+    virtual bool keep(const AnsweredProblem& answer) = 0;
+};
+
+// What the command line and the school's settings ask of the game.
+struct GameOptions {
+    bool aloud = false;
+    ProblemChoice problems = allProblems();
+    bool record = false;
+};
+
 // Everything the window asks of the desktop.
 struct Platform {
     std::unique_ptr<MessageBoxes> boxes;
@@ -73,10 +90,14 @@ struct Platform {
     std::unique_ptr<DesktopContrast> contrast;
     // Empty when the game plays silently.
     std::unique_ptr<Voice> voice;
+    // The problem types the draw may give.
+    ProblemChoice problems = allProblems();
+    // Empty unless a teacher asked for the record.
+    std::unique_ptr<AnswerRecord> record;
 };
 
 // The real desktop, through Qt; its message boxes lie on the given window; with the game's own
-// voice when asked for it.
-Platform desktopPlatform(QWidget* window = nullptr, bool aloud = false);
+// voice, the problems chosen and the pupil's record as the options ask.
+Platform desktopPlatform(QWidget* window = nullptr, const GameOptions& options = {});
 
 }  // namespace vorlane

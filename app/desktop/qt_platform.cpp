@@ -8,6 +8,7 @@
 
 #include <ctime>
 
+#include "csv_record.h"
 #include "desktop_contrast.h"
 #include "desktop_voice.h"
 #include "message_boxes.h"
@@ -112,7 +113,7 @@ QString qtTranslationsFolder() {
     return QLibraryInfo::path(QLibraryInfo::TranslationsPath);
 }
 
-Platform desktopPlatform(QWidget* window, bool aloud) {
+Platform desktopPlatform(QWidget* window, const GameOptions& options) {
     Platform platform;
     platform.boxes = desktopMessageBoxes(window);
     platform.starter = std::make_unique<QtProgramStarter>();
@@ -120,8 +121,12 @@ Platform desktopPlatform(QWidget* window, bool aloud) {
     platform.beeper = std::make_unique<QtBeeper>();
     platform.end = std::make_unique<QtProgramEnd>();
     platform.contrast = portalContrast();
-    if (aloud) {
+    if (options.aloud) {
         platform.voice = std::make_unique<DesktopVoice>();
+    }
+    platform.problems = options.problems;
+    if (options.record) {
+        platform.record = csvRecord();
     }
     return platform;
 }

@@ -56,9 +56,9 @@ QPoint windowPlace(const QRect& area, const QSize& window) {
 
 // The engine throws only where the program itself is wrong, such as a random source that draws
 // 1; no exception may leave a slot, so the game stops with the error's own words.
-Problem posed(WindowState& state, RandomSource& random) {
+Problem posed(WindowState& state, RandomSource& random, const ProblemChoice& choice) {
     try {
-        return poseProblem(state, random);
+        return poseProblem(state, random, choice);
     } catch (const std::exception& error) {
         qFatal("no problem could be posed: %s", error.what());
     }
@@ -86,8 +86,8 @@ class PlatformTickServices final : public TickServices {
 
 // The desktop's message boxes lie on the window, which they can be handed only once its
 // QMainWindow exists: in the members' initialisers, not in a call to the other constructor.
-Tavola::Tavola(bool aloud)
-    : platform_(desktopPlatform(this, aloud)),
+Tavola::Tavola(const GameOptions& options)
+    : platform_(desktopPlatform(this, options)),
       tickServices_(std::make_unique<PlatformTickServices>(platform_)) {
     open();
 }
@@ -234,7 +234,13 @@ void Tavola::cmdNext_Click() {
     c.Label10->setCaption({});
     c.Label11->setCaption({});
 
-    const Problem problem = posed(state_, *platform_.random);
+    const Problem problem = posed(state_, *platform_.random, platform_.problems);
+    asked_ = AnsweredProblem{};
+    asked_.type = state_.problemType;
+    asked_.title = problem.title;
+    asked_.data = dataShown(problem);
+    asked_.rightAnswer = problem.correctAnswer;
+    askedAt_ = platform_.clock->timeOfDay();
     c.Label9->setCaption(fromUtf8(problem.familyCaption));
     for (std::size_t i = 0; i < kMeasures; ++i) {
         c.measures[i]->setCaption(fromUtf8(problem.measureCaptions[i]));
@@ -287,6 +293,7 @@ void Tavola::txtAnswer_KeyPress(std::int16_t& charCode) {
     }
     c.lblScore->setCaption(fromUtf8(verdict.rightCaption));
     c.lblScore2->setCaption(fromUtf8(verdict.totalCaption));
+    keepInRecord(verdict);
     // A screen reader says nothing when a label changes; it reads the button that the focus
     // moves to, description included.
     const QString spoken = fromUtf8(verdict.spoken);
@@ -294,6 +301,32 @@ void Tavola::txtAnswer_KeyPress(std::int16_t& charCode) {
     say(spoken);
     c.cmdNext->setEnabled(true);
     c.cmdNext->setFocus();
+}
+
+// Written before the next problem can be posed; a record that cannot be written is said once,
+// and the game goes on without it.
+void Tavola::keepInRecord(const Verdict& verdict) {
+    if (!platform_.record) {
+        return;
+    }
+    constexpr std::int32_t kDay = 86400;  // seconds
+    AnsweredProblem answer = asked_;
+    answer.typed = controls_->txtAnswer->text().toStdString();
+    answer.right = verdict.right;
+    answer.seconds =
+        ((platform_.clock->timeOfDay().secondsSinceMidnight - askedAt_.secondsSinceMidnight) %
+             kDay +
+         kDay) %
+        kDay;
+    answer.rightCount = verdict.rightCaption;
+    answer.wrongCount = digits(state_.wrongCount);
+    answer.totalCount = verdict.totalCaption;
+    if (!platform_.record->keep(answer) && !recordFailureShown_) {
+        recordFailureShown_ = true;
+        platform_.boxes->show(
+            QStringLiteral("Il registro non si può scrivere: avvisa l'insegnante."),
+            kOkOnly | kInformation);
+    }
 }
 
 void Tavola::cmdExit_Click() {

@@ -8,8 +8,10 @@
 #include <cstdint>
 #include <memory>
 
+#include "answer.h"
 #include "clock_tick.h"
 #include "platform.h"
+#include "record_row.h"
 #include "window_state.h"
 
 namespace vorlane {
@@ -23,8 +25,9 @@ class Tavola : public QMainWindow {
     Q_OBJECT
 
   public:
-    // With the real desktop, and the game's own voice when asked for it.
-    explicit Tavola(bool aloud = false);
+    // With the real desktop, and the game's own voice, the problems chosen and the pupil's
+    // record as asked for.
+    explicit Tavola(const GameOptions& options = {});
     // With services of the caller's, such as scripted ones.
     explicit Tavola(Platform platform);
     ~Tavola() override;
@@ -57,6 +60,7 @@ class Tavola : public QMainWindow {
     void unload();
     void bindEvents();
     void say(const QString& text);
+    void keepInRecord(const Verdict& verdict);
 
     Platform platform_;
     std::unique_ptr<PlatformTickServices> tickServices_;
@@ -66,6 +70,10 @@ class Tavola : public QMainWindow {
     bool activationPending_ = false;
     // What the voice says again when the pupil asks.
     QString problemSpoken_;
+    // The problem on show, for the pupil's record.
+    AnsweredProblem asked_;
+    TimeOfDay askedAt_{};
+    bool recordFailureShown_ = false;
 };
 
 }  // namespace vorlane

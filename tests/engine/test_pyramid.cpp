@@ -8,6 +8,7 @@
 #include <tuple>
 
 #include "problem.h"
+#include "problem_choice.h"
 #include "pyramid.h"
 #include "scripted_random.h"
 
@@ -219,6 +220,49 @@ class PyramidTest : public QObject {
             }
         }
         QVERIFY((reseeds == std::vector<std::int32_t>{0, 0}));
+    }
+
+    // A teacher's list, and the types it leaves to the draw; a list that cannot be read, all 21.
+    void a_teachers_list_chooses_the_types_data() {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QString>("types");  // bit t - 1 for type t, as std::bitset writes them
+        QTest::addColumn<bool>("read");
+        const QString all(21, '1');
+        QTest::newRow("one and a range") << "9,16-18"
+                                         << "000111000000100000000" << true;
+        QTest::newRow("blanks, ends") << " 21 , 1 "
+                                      << "100000000000000000001" << true;
+        QTest::newRow("a range of one") << "5-5"
+                                        << "000000000000000010000" << true;
+        for (const char* bad : {"0,22", "abc", "", " ", "5-3", "3,,4", "+3", "1-", "2 3", "7-x"}) {
+            QTest::newRow(bad) << bad << all << false;
+        }
+    }
+    void a_teachers_list_chooses_the_types() {
+        QFETCH(QString, list);
+        QFETCH(QString, types);
+        QFETCH(bool, read);
+        const vorlane::ChoiceReading reading = vorlane::readProblemChoice(list.toStdString());
+        QCOMPARE(QString::fromStdString(reading.choice.to_string()), types);
+        QCOMPARE(reading.fault.empty(), read);
+    }
+
+    // n = 5, family 1 (11, 60, 61), then types 1, 16 and 17 drawn in turn.
+    void a_type_left_out_is_drawn_again_data() {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<int>("type");
+        QTest::newRow("all 21: the first draw") << "1-21" << 1;
+        QTest::newRow("16-18: the next") << "16-18" << 16;
+        QTest::newRow("17: the third") << "17" << 17;
+    }
+    void a_type_left_out_is_drawn_again() {
+        QFETCH(QString, list);
+        QFETCH(int, type);
+        WindowState state;
+        ScriptedRandom random(
+            {drawFor(5, 7), drawFor(0, 8), drawFor(0, 21), drawFor(15, 21), drawFor(16, 21)});
+        vorlane::poseProblem(state, random, vorlane::readProblemChoice(list.toStdString()).choice);
+        QCOMPARE(state.problemType, type);
     }
 
     void a_real_source_gives_only_whole_triples_and_types() {

@@ -2,8 +2,9 @@
 # SPDX-FileCopyrightText: 2026 Gli autori di Vorlane
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The Windows game under Wine, on an X server with openbox: its window at the design's size, a
-# problem posed, a wrong answer judged in red, the calculator started minimised and left running
-# when the game ends, and the exit question answered, which ends the game with status 0.
+# problem posed, a wrong answer judged in red and kept in the pupil's record in %APPDATA%, the
+# calculator started minimised and left running when the game ends, and the exit question
+# answered, which ends the game with status 0.
 # Usage: plays_under_wine.sh VORLANE_EXE STAND_IN_CALC_EXE   (WINEPREFIX names a ready prefix)
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/../support/desktop.sh"
@@ -12,10 +13,10 @@ start_xvfb
 start_openbox
 drive=$WINEPREFIX/drive_c
 cp "$2" "$drive/windows/system32/calc.exe"
-rm -f "$drive/calc-started.txt"
+rm -rf "$drive/calc-started.txt" "$drive"/users/*/AppData/Roaming/vorlane
 at_exit 'pkill -f "system32.calc\.exe"'
 
-wine "$1" >"$work/game.log" 2>&1 &
+wine "$1" --registro >"$work/game.log" 2>&1 &
 game=$!
 own "$game"
 failure_logs+=("$work/game.log")
@@ -41,6 +42,8 @@ xdotool key Return
 sleep 0.5
 red=$(verdict)
 ((red > 100)) || fail "1 is judged without a red verdict: $red red pixels"
+record=$(find "$drive/users" -path '*/AppData/Roaming/vorlane/registro.csv')
+[[ $(grep -c ';1;errata;' "${record:-/dev/null}") == 1 ]] || fail "no answer kept in %APPDATA%"
 
 # The box titled $1, answered with keys.
 box() {

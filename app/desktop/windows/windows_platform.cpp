@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "csv_record.h"
 #include "message_boxes.h"
 #include "platform.h"
 #include "qt_services.h"
@@ -85,7 +86,7 @@ QString qtTranslationsFolder() {
     return QStringLiteral(":/translations");
 }
 
-Platform desktopPlatform(QWidget* window, bool aloud) {
+Platform desktopPlatform(QWidget* window, const GameOptions& options) {
     Platform platform;
     platform.boxes = desktopMessageBoxes(window);
     platform.starter = std::make_unique<WindowsProgramStarter>();
@@ -93,8 +94,12 @@ Platform desktopPlatform(QWidget* window, bool aloud) {
     platform.beeper = std::make_unique<QtBeeper>();
     platform.end = std::make_unique<QtProgramEnd>();
     platform.contrast = windowsContrast();
-    if (aloud) {
+    if (options.aloud) {
         platform.voice = sapiVoice();
+    }
+    platform.problems = options.problems;
+    if (options.record) {
+        platform.record = csvRecord();
     }
     return platform;
 }
