@@ -9,6 +9,7 @@
 #include <QLockFile>
 #include <QStandardPaths>
 
+#include <chrono>
 #include <cstdio>
 #include <string>
 
@@ -19,8 +20,10 @@ namespace vorlane {
 namespace {
 
 constexpr QFile::Permissions kPupilOnly = QFile::ReadOwner | QFile::WriteOwner;
-// Another game of the same pupil holds the lock for one line at most.
+// Another game of the same pupil holds the lock for one line at most, a few milliseconds; a
+// lock older than a second was left by a game killed before it could say whose lock it was.
 constexpr int kLockWaitMs = 2000;
+constexpr std::chrono::milliseconds kLockStale{1000};
 // The byte-order mark that tells a spreadsheet the file is UTF-8.
 constexpr char kUtf8Mark[] = "\xEF\xBB\xBF";
 
@@ -57,6 +60,7 @@ class CsvRecord final : public AnswerRecord {
             return false;
         }
         QLockFile lock(path_ + QStringLiteral(".lock"));
+        lock.setStaleLockTime(kLockStale);
         if (!lock.tryLock(kLockWaitMs)) {
             why = QStringLiteral("un altro gioco lo tiene occupato");
             return false;

@@ -126,6 +126,8 @@ class RecordTest : public QObject {
         first.kill();
         first.waitForFinished();
         QVERIFY(writeFile(folder + "/registro.csv", "2026-12-10T1", QIODevice::Append));
+        // Killed between making its lock and writing in it.
+        QVERIFY(writeFile(folder + "/registro.csv.lock", "", QIODevice::WriteOnly));
         writeAnswers(folder, 1, 2);
         QCOMPARE(wholeLines(readAll(folder + "/registro.csv")).value(2), 1);
         QVERIFY(readAll(folder + "/registro-righe-rotte.txt").endsWith("2026-12-10T1\n"));
