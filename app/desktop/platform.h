@@ -12,6 +12,7 @@
 #include "problem.h"
 #include "random_source.h"
 #include "record_row.h"
+#include "screen_reader_news.h"
 #include "time_of_day.h"
 #include "voice.h"
 
@@ -94,6 +95,7 @@ struct Platform {
     ProblemChoice problems = allProblems();
     // Empty unless a teacher asked for the record.
     std::unique_ptr<AnswerRecord> record;
+    std::unique_ptr<ScreenReaderNews> screenReader;
 };
 
 // The real desktop, through Qt; its message boxes lie on the given window; with the game's own

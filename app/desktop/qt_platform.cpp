@@ -121,6 +121,7 @@ Platform desktopPlatform(QWidget* window, const GameOptions& options) {
     platform.beeper = std::make_unique<QtBeeper>();
     platform.end = std::make_unique<QtProgramEnd>();
     platform.contrast = portalContrast();
+    platform.screenReader = screenReaderNews();
     if (options.aloud) {
         platform.voice = std::make_unique<DesktopVoice>();
     }

@@ -116,7 +116,10 @@ void Tavola::open() {
     platform_.contrast->follow([this](bool high) { showShades(*centralWidget(), high); });
 }
 
-void Tavola::say(const QString& text) {
+void Tavola::say(const QString& text, QWidget* holder, Urgency urgency) {
+    if (holder != nullptr && platform_.screenReader) {
+        platform_.screenReader->tell(*holder, text, urgency);
+    }
     if (platform_.voice) {
         platform_.voice->say(text);
     }
@@ -263,11 +266,9 @@ void Tavola::cmdNext_Click() {
     for (std::size_t i = 0; i < kMeasures; ++i) {
         c.letters[i]->setCaption(fromUtf8(problem.figureLetters[i]));
     }
-    // Before cmdNext is disabled: that alone moves the focus into the box, and a screen
-    // reader reads the description the box has when the focus arrives.
+    // Before cmdNext is disabled: that alone moves the focus into the box.
     problemSpoken_ = fromUtf8(problem.spoken);
-    c.txtAnswer->setAccessibleDescription(problemSpoken_);
-    say(problemSpoken_);
+    say(problemSpoken_, c.txtAnswer, Urgency::Polite);
 
     c.cmdNext->setEnabled(false);
     c.txtAnswer->setFocus();
@@ -294,11 +295,9 @@ void Tavola::txtAnswer_KeyPress(std::int16_t& charCode) {
     c.lblScore->setCaption(fromUtf8(verdict.rightCaption));
     c.lblScore2->setCaption(fromUtf8(verdict.totalCaption));
     keepInRecord(verdict);
-    // A screen reader says nothing when a label changes; it reads the button that the focus
-    // moves to, description included.
-    const QString spoken = fromUtf8(verdict.spoken);
-    c.cmdNext->setAccessibleDescription(spoken);
-    say(spoken);
+    // A screen reader says nothing when a label changes: it hears of the verdict from the
+    // button that the focus moves to.
+    say(fromUtf8(verdict.spoken), c.cmdNext, Urgency::Assertive);
     c.cmdNext->setEnabled(true);
     c.cmdNext->setFocus();
 }

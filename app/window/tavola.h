@@ -59,7 +59,9 @@ class Tavola : public QMainWindow {
     void load();
     void unload();
     void bindEvents();
-    void say(const QString& text);
+    // Said by the voice; also told to a screen reader through `holder`, the control the focus
+    // reaches next, where there is one. A message box's text the reader reads with the box.
+    void say(const QString& text, QWidget* holder = nullptr, Urgency urgency = Urgency::Polite);
     void keepInRecord(const Verdict& verdict);
 
     Platform platform_;

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include <QAbstractButton>
+#include <QRegularExpression>
 
 #include "game.h"
 
@@ -15,8 +16,15 @@ struct Played {
     QStringList answers;   // the right answer of each problem judged
 };
 
+// The problem a screen reader was last told of, with the answer box.
+QString toldProblem(Game& game) {
+    const QStringList told =
+        game.desk.screenReader->told.filter(QRegularExpression("^txtAnswer: "));
+    return told.isEmpty() ? QString() : told.back().section(": ", 1);
+}
+
 Played play(Game& game, const QString& moves) {
-    Played played{{game.answerBox()->accessibleDescription()}, {}};
+    Played played{{toldProblem(game)}, {}};
     for (const QString& move : moves.split(' ', Qt::SkipEmptyParts)) {
         if (move == "12") {
             QTest::keyClicks(game.answerBox(), move);
@@ -32,7 +40,7 @@ Played play(Game& game, const QString& moves) {
             game.control<QAbstractButton>("cmdExit")->click();
         }
         if (move == "Enter" || move == "new") {
-            played.problems << game.answerBox()->accessibleDescription();
+            played.problems << toldProblem(game);
         }
     }
     return played;
@@ -87,10 +95,22 @@ class VoiceTest : public QObject {
             }
         }
         QCOMPARE(game.desk.voice->said, expected);
-        QVERIFY(played.problems.front().contains(". Dati "));
+        QVERIFY(played.problems.front().contains(" Dati "));
         if (game.window.isVisible()) {
             QCOMPARE(game.answerBox()->text(), box);
         }
+    }
+
+    // A screen reader hears the same texts: a problem as the focus reaches the box, a verdict,
+    // which may cut in, as it reaches the next button; a box's text it reads with the box.
+    void what_a_screen_reader_is_told() {
+        Game game;
+        QVERIFY(QTest::qWaitForWindowActive(&game.window));
+        play(game, "0 F5 Enter yes");
+        const QStringList said = game.desk.voice->said;
+        QCOMPARE(game.desk.screenReader->told,
+                 QStringList(
+                     {"txtAnswer: " + said[0], "cmdNext!: " + said[1], "txtAnswer: " + said[3]}));
     }
 };
 

@@ -56,11 +56,19 @@ ScriptedDesktop::ScriptedDesktop(std::unique_ptr<RandomSource> random) {
     // The game with its voice on, as with --voce.
     auto ownVoice = std::make_unique<ScriptedVoice>();
     voice = ownVoice.get();
-    platform = {std::move(ownBoxes),    std::move(ownStarter),
-                std::move(ownClock),    std::move(ownBeeper),
-                std::move(ownEnd),      std::move(random),
-                std::move(ownContrast), std::move(ownVoice),
-                allProblems(),          nullptr};
+    auto ownScreenReader = std::make_unique<ScriptedScreenReader>();
+    screenReader = ownScreenReader.get();
+    platform = {std::move(ownBoxes),
+                std::move(ownStarter),
+                std::move(ownClock),
+                std::move(ownBeeper),
+                std::move(ownEnd),
+                std::move(random),
+                std::move(ownContrast),
+                std::move(ownVoice),
+                allProblems(),
+                nullptr,
+                std::move(ownScreenReader)};
 }
 
 }  // namespace vorlane

@@ -6,6 +6,7 @@
 #include <QSet>
 #include <QString>
 #include <QStringList>
+#include <QWidget>
 
 #include <deque>
 #include <functional>
@@ -81,6 +82,19 @@ class ScriptedVoice final : public Voice {
     }
 };
 
+// What a screen reader was last told, as the voice's utterances, each text after the control
+// that held it and "!" for a text that may cut in: "txtAnswer: …", "cmdNext!: …".
+class ScriptedScreenReader final : public ScreenReaderNews {
+  public:
+    QStringList told;
+    void tell(QWidget& holder, const QString& text, Urgency urgency) override {
+        told << holder.objectName() + (urgency == Urgency::Assertive ? "!: " : ": ") + text;
+        if (told.size() > 16) {
+            told.removeFirst();
+        }
+    }
+};
+
 class ScriptedContrast final : public DesktopContrast {
   public:
     // The desktop's new wish, which the window follows at once.
@@ -102,6 +116,7 @@ struct ScriptedDesktop {
     ScriptedBeeper* beeper = nullptr;
     ScriptedEnd* end = nullptr;
     ScriptedVoice* voice = nullptr;
+    ScriptedScreenReader* screenReader = nullptr;
     ScriptedContrast* contrast = nullptr;
     Platform platform;
 

@@ -94,6 +94,7 @@ Platform desktopPlatform(QWidget* window, const GameOptions& options) {
     platform.beeper = std::make_unique<QtBeeper>();
     platform.end = std::make_unique<QtProgramEnd>();
     platform.contrast = windowsContrast();
+    platform.screenReader = screenReaderNews();
     if (options.aloud) {
         platform.voice = sapiVoice();
     }
