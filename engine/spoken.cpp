@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "problem.h"
+#include "question.h"
 
 namespace vorlane {
 
@@ -70,22 +71,18 @@ std::string wordForTheEar(std::string_view word) {
     return std::string(word);
 }
 
-// A title as the window shows it, for the ear: a bracketed remark follows a comma instead.
-std::string titleForTheEar(std::string_view title) {
+// A phrase in the window's spelling, for the ear, word by word; a comma or a question mark
+// stays after its word.
+std::string phraseForTheEar(std::string_view phrase) {
     std::string text;
     std::size_t start = 0;
-    while (start < title.size()) {
-        std::size_t end = title.find(' ', start);
-        end = end == std::string_view::npos ? title.size() : end;
-        std::string_view word = title.substr(start, end - start);
-        if (word.starts_with('(')) {
-            text += ',';
-            word.remove_prefix(1);
-        }
-        if (word.ends_with(')')) {
-            word.remove_suffix(1);
-        }
-        text.append(text.empty() ? "" : " ").append(wordForTheEar(word));
+    while (start < phrase.size()) {
+        std::size_t end = phrase.find(' ', start);
+        end = end == std::string_view::npos ? phrase.size() : end;
+        const std::string_view word = phrase.substr(start, end - start);
+        const std::size_t mark = word.find_last_not_of(",?") + 1;
+        text.append(text.empty() ? "" : " ").append(wordForTheEar(word.substr(0, mark)));
+        text.append(word.substr(mark));
         start = end + 1;
     }
     return text;
@@ -107,7 +104,7 @@ std::string spokenProblem(const Problem& problem, Quantity extra) {
     if (extra != Quantity::None) {
         data.push_back(datum(extraName(extra), problem.extraDigits));
     }
-    std::string text = titleForTheEar(problem.title) + ". Dati";
+    std::string text = phraseForTheEar(questionFor(problem.title)) + " Dati";
     for (std::size_t i = 0; i < data.size(); ++i) {
         text.append(i == 0 ? " " : i + 1 == data.size() ? " e " : ", ").append(data[i]);
     }

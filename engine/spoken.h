@@ -12,7 +12,7 @@ namespace vorlane {
 
 struct Problem;
 
-// What a screen reader says as the answer box takes the focus: the title of the asked quantity,
+// What a screen reader says as the answer box takes the focus: the asked quantity as a question,
 // then every datum on show with its name, number and unit. It is made from the problem's own
 // captions, so the pupil who listens and the one who looks are given the same problem. It is
 // written for the ear: a screen reader reads a colon or a bracket aloud, and a speech

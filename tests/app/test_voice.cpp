@@ -95,7 +95,7 @@ class VoiceTest : public QObject {
             }
         }
         QCOMPARE(game.desk.voice->said, expected);
-        QVERIFY(played.problems.front().contains(" Dati "));
+        QVERIFY(played.problems.front().contains("? Dati "));
         if (game.window.isVisible()) {
             QCOMPARE(game.answerBox()->text(), box);
         }

@@ -19,20 +19,20 @@ import pyatspi
 WAIT = 60  # seconds: a loaded machine may take long, the player polls and goes on at once
 HEARD_OUT = 0.5  # seconds from the first word to the next key: a quick pupil who knows the verdict
 
-# What each title on show sounds like: the figure's points one by one, units in words, no
-# brackets.
+# The question each title on show is asked with, as it sounds: the figure's points one by one,
+# units in words, no brackets.
 TITLES = {
-    "Altezza VO": "Altezza V O",
-    "Raggio circonferenza inscritta OK": "Raggio circonferenza inscritta O K",
-    "Apotema VK": "Apotema V K",
-    "Superficie laterale": "Superficie laterale",
-    "Superficie totale": "Superficie totale",
-    "Volume": "Volume",
-    "Superficie di base": "Superficie di base",
-    "Spigolo VB (approssima all'unità)": "Spigolo V B, approssima all'unità",
-    "La superficie di base misura cmq": "La superficie di base misura centimetri quadrati",
-    "Spigolo AB": "Spigolo A B",
-    "Volume della piramide": "Volume della piramide",
+    "Altezza VO": "Quanto misura l'altezza V O",
+    "Raggio circonferenza inscritta OK": "Quanto misura il raggio della circonferenza inscritta O K",
+    "Apotema VK": "Quanto misura l'apotema V K",
+    "Superficie laterale": "Quanto misura la superficie laterale",
+    "Superficie totale": "Quanto misura la superficie totale",
+    "Volume": "Quanto misura il volume",
+    "Superficie di base": "Quanto misura la superficie di base",
+    "Spigolo VB (approssima all'unità)": "Quanto misura lo spigolo V B, approssimato all'unità",
+    "La superficie di base misura cmq": "Quanto misura la superficie di base, in centimetri quadrati",
+    "Spigolo AB": "Quanto misura lo spigolo A B",
+    "Volume della piramide": "Quanto misura il volume della piramide",
 }
 # The measures on the drawing, known by their descriptions, and how each is said.
 MEASURES = {
@@ -52,7 +52,7 @@ SENTENCES = {
     "Il volume del solido è cmc": "volume {} centimetri cubi",
 }
 
-PROBLEM = re.compile(r"([^.]+)\. Dati ([^.]+)\.")
+PROBLEM = re.compile(r"([^.]+)\? Dati ([^.]+)\.")
 VERDICT = re.compile(r"(Esatto, OK!|Sbagliato! La risposta giusta è (\d+)\.) "
                      r"Risposte esatte (\d+), errate (\d+), totali (\d+)\.")
 

@@ -41,7 +41,7 @@ play_aloud() {
     start_game
     local problem verdict
     problem=$(heard 1)
-    [[ $problem =~ \.\ Dati\ .+\ centimetri.*\.$ ]] || fail "the first problem is not what was said"
+    [[ $problem =~ \?\ Dati\ .+\ centimetri.*\.$ ]] || fail "the first problem is not what was said"
     xdotool key F5
     [[ $(heard 2) == "$problem" ]] || fail "F5 did not read the problem again"
     local line=2
@@ -58,7 +58,7 @@ play_aloud() {
         pressed=$(date +%s.%N)
         xdotool key Return
         line=$((line + 1))
-        [[ $(heard $line) =~ \.\ Dati\ .+\.$ ]] || fail "problem $((answered + 1)) was not said"
+        [[ $(heard $line) =~ \?\ Dati\ .+\.$ ]] || fail "problem $((answered + 1)) was not said"
         awk -v p="$pressed" -v v="$(said_at $((line - 1)))" -v s="$(said_at $line)" \
             -v lasts=$lasts 'BEGIN {
                 printf "Enter to the next problem: %.3f s\n", s - p
@@ -72,7 +72,7 @@ play_aloud() {
     sleep 1
     # Three problems, one of them again, three verdicts and the question; nothing twice.
     (($(wc -l <"$spoken") == line)) || fail "more was said than the game was asked"
-    (($(cut -f2- "$spoken" | grep -c '\. Dati ') == 4)) || fail "a problem was said twice"
+    (($(cut -f2- "$spoken" | grep -c '? Dati ') == 4)) || fail "a problem was said twice"
     [[ ! -s $work/game.err ]] || fail "the game complained"
 }
 
