@@ -96,6 +96,21 @@ class CommandsTest : public QObject {
         QVERIFY(!game.control("cmdNext")->isEnabled());
     }
 
+    // The pupil's Alt, then a screen reader's late copies of its press and release, which come
+    // no longer from the keyboard: the bar keeps the keyboard on its first title.
+    void a_screen_readers_copy_of_alt_leaves_the_bar_lit() {
+        Game game;
+        QVERIFY(QTest::qWaitForWindowActive(&game.window));
+        QTest::keyPress(game.focus(), Qt::Key_Alt, Qt::AltModifier);
+        QTest::keyRelease(game.focus(), Qt::Key_Alt, Qt::AltModifier);
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_Alt, Qt::AltModifier);
+        QApplication::sendEvent(game.answerBox(), &press);
+        QApplication::sendEvent(game.focus(), &release);
+        QMenuBar* bar = game.window.menuBar();
+        QCOMPARE(bar->activeAction(), bar->actions().front());
+    }
+
     void a_new_problem_cannot_undo_back_the_last_answer() {
         Game game;
         game.answer("12");
