@@ -154,8 +154,7 @@ class HeldPortal : public QObject, protected QDBusContext {
   public:
     QList<QDBusMessage> reads;
 
-  public slots:
-    QDBusVariant Read(const QString& /*group*/, const QString& /*key*/) {
+    Q_INVOKABLE QDBusVariant Read(const QString& /*group*/, const QString& /*key*/) {
         setDelayedReply(true);
         reads << message();
         return {};
@@ -295,7 +294,7 @@ class LooksTest : public QObject {
         const QString path = "/org/freedesktop/portal/desktop";
         QDBusConnection bus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, "portal");
         HeldPortal portal;
-        QVERIFY(bus.registerObject(path, &portal, QDBusConnection::ExportAllSlots));
+        QVERIFY(bus.registerObject(path, &portal, QDBusConnection::ExportAllInvokables));
         QVERIFY(bus.registerService("org.freedesktop.portal.Desktop"));
         const auto contrast = vorlane::portalContrast();
         QVERIFY(!contrast->high());
