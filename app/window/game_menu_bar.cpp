@@ -35,15 +35,26 @@ void GameMenuBar::initStyleOption(QStyleOptionMenuItem* option, const QAction* a
     }
 }
 
-// A digit typed after a stray Alt belongs to the answer: the bar gives the keyboard back and
-// the key follows it. No title has an access key, so no typed character is the bar's.
+namespace {
+
+// No title has an access key, so no typed character is the bar's; nor are the keys that undo
+// typing. Enter stays the bar's: it opens the menu whose title is lit.
+bool editsTheAnswer(const QKeyEvent& event) {
+    const int key = event.key();
+    return key == Qt::Key_Backspace || key == Qt::Key_Delete ||
+           (!event.text().isEmpty() && event.text().front().isPrint());
+}
+
+}  // namespace
+
+// A digit typed after a stray Alt belongs to the answer, and so does a correction: the bar gives
+// the keyboard back and the key follows it.
 void GameMenuBar::keyPressEvent(QKeyEvent* event) {
     QMenuBar::keyPressEvent(event);
     const QAction* title = activeAction();
     const bool menuOpen =
         title != nullptr && title->menu() != nullptr && title->menu()->isVisible();
-    if (event->isAccepted() || menuOpen || event->text().isEmpty() ||
-        !event->text().front().isPrint()) {
+    if (event->isAccepted() || menuOpen || !editsTheAnswer(*event)) {
         return;
     }
     QKeyEvent leave(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);

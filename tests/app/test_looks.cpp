@@ -2,6 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include <QAbstractButton>
+#include <QDBusConnection>
+#include <QDBusContext>
+#include <QDBusMessage>
+#include <QDBusVariant>
 #include <QElapsedTimer>
 #include <QFontInfo>
 #include <QMenuBar>
@@ -142,6 +146,21 @@ QList<int> litTitles(QMenuBar& bar, const QImage& rest) {
 
 }  // namespace
 
+// The settings portal as a test scripts it, on a connection of its own: it holds every Read.
+class HeldPortal : public QObject, protected QDBusContext {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Settings")
+
+  public:
+    QList<QDBusMessage> reads;
+
+    Q_INVOKABLE QDBusVariant Read(const QString& /*group*/, const QString& /*key*/) {
+        setDelayedReply(true);
+        reads << message();
+        return {};
+    }
+};
+
 class LooksTest : public QObject {
     Q_OBJECT
 
@@ -267,6 +286,31 @@ class LooksTest : public QObject {
         QCOMPARE(after, before);
         QCOMPARE(after.back(), QString("12"));
         QCOMPARE(game.focus(), game.answerBox());
+    }
+
+    // On a bus of its own, a portal that answers the start-up Reads, no wish, only after the
+    // appearance key has changed to 1, higher contrast: the older answers undo nothing.
+    void a_change_outlasts_the_portals_older_answers() {
+        const QString path = "/org/freedesktop/portal/desktop";
+        QDBusConnection bus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, "portal");
+        HeldPortal portal;
+        QVERIFY(bus.registerObject(path, &portal, QDBusConnection::ExportAllInvokables));
+        QVERIFY(bus.registerService("org.freedesktop.portal.Desktop"));
+        const auto contrast = vorlane::portalContrast();
+        QVERIFY(!contrast->high());
+        QTRY_COMPARE(portal.reads.size(), 2);
+        QDBusMessage change =
+            QDBusMessage::createSignal(path, "org.freedesktop.portal.Settings", "SettingChanged");
+        change << "org.freedesktop.appearance"
+               << "contrast" << QVariant::fromValue(QDBusVariant(1U));
+        QVERIFY(bus.send(change));
+        QTRY_VERIFY(contrast->high());
+        for (const QDBusMessage& read : portal.reads) {
+            const QVariant none = read.arguments().at(1) == "contrast" ? QVariant(0U) : false;
+            QVERIFY(bus.send(read.createReply(QVariant::fromValue(QDBusVariant(none)))));
+        }
+        QTest::qWait(300);  // for the answers to arrive
+        QVERIFY(contrast->high());
     }
 
     void every_menu_title_stands_on_the_bar_data() {
@@ -404,6 +448,13 @@ class LooksTest : public QObject {
         QTest::newRow("a lone Alt among the digits")
             << QStringList{"type 12", "key alt", "type 34", "key alt", "key Escape"}
             << QList<int>{-1, 0, -1, 0, -1} << "1234";
+        QTest::newRow("Backspace and Delete after a stray Alt")
+            << QStringList{"type 123",      "key Left", "key alt",
+                           "key BackSpace", "key alt",  "key Delete"}
+            << QList<int>{-1, -1, 0, -1, 0, -1} << "1";
+        QTest::newRow("Enter after a stray Alt opens the lit menu")
+            << QStringList{"type 12", "key alt", "key Return", "key Escape", "key Escape"}
+            << QList<int>{-1, 0, 0, 0, -1} << "12";
         QTest::newRow("Escape after a menu opened with the mouse")
             << QStringList{"click 4", "key Escape", "key Left", "type 5"} << QList<int>{4, 4, 3, -1}
             << "5";
@@ -431,7 +482,7 @@ class LooksTest : public QObject {
             QCOMPARE(QProcess::execute("xdotool", arguments), 0);
             // The title of an open menu is lit as well: the next key waits for the menu.
             QTRY_COMPARE(QApplication::activePopupWidget() != nullptr,
-                         arguments.front() == "mousemove");
+                         arguments.front() == "mousemove" || arguments.back() == "Return");
             const QList<int> expected = lit.at(step) < 0 ? QList<int>{} : QList<int>{lit.at(step)};
             QTRY_COMPARE(litTitles(*bar, rest), expected);
         }

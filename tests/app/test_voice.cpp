@@ -35,6 +35,9 @@ Played play(Game& game, const QString& moves) {
             QTest::keyClick(game.focus(), move == "F5" ? Qt::Key_F5 : Qt::Key_Return);
         } else if (move == "new") {
             game.trigger("new");
+            if (!QTest::qWaitForWindowActive(&game.window)) {  // the pupil's next key waits too
+                return played;
+            }
         } else {
             game.desk.boxes->answers = {move == "yes" ? vorlane::kYes : vorlane::kNo};
             game.control<QAbstractButton>("cmdExit")->click();
@@ -69,6 +72,7 @@ class VoiceTest : public QObject {
         QTest::newRow("a right answer") << "right" << QStringList{"P1", right} << "{A1}";
         QTest::newRow("Enter, Enter") << "0 Enter" << QStringList{"P1", wrong, "P2"} << "";
         QTest::newRow("F5 after the verdict") << "0 F5" << QStringList{"P1", wrong, "P1"} << "0";
+        QTest::newRow("F5 after Nuovo gioco") << "new F5" << QStringList{"P1", "P2", "P2"} << "";
         QTest::newRow("exit, No") << "no" << QStringList{"P1", question} << "";
         QTest::newRow("exit, Yes") << "yes" << QStringList{"P1", question, "Ciao a presto "} << "";
         QTest::newRow("Nuovo gioco counts from zero")
