@@ -6,8 +6,8 @@
 # said. There every utterance lasts three seconds, so that one cut off by the next is told from
 # one waited for. The game is played on an X server of its own, each time on a session bus of
 # its own: once aloud; then with a screen reader announced, with a speech-dispatcher that has no
-# Italian voice and with none at all, when it must play on silently and say why once; last
-# without --voce, when it must not even load the speech library.
+# Italian voice, with none and with a wedged one, when it must play on silently and say why
+# once; last without --voce, when it must not even load the speech library.
 # Usage: with_voice.sh BINARY
 set -euo pipefail
 binary=$1
@@ -96,6 +96,14 @@ play_silently() {
         fail "the game did not say once why it is silent"
 }
 
+# Sì to the exit question and OK as soon as the farewell shows: the game ends within SECONDS.
+leave() {
+    xdotool windowfocus --sync "$(await_window "$game" 'Uscire dal programma' 5)" key Tab space
+    xdotool windowfocus --sync "$(await_window "$game" vorlane 5)" key Return
+    ok=$(date +%s.%N)
+    poll "$1" ended "$game" || fail "the game lived on $1 s after the farewell"
+    awk -v ok="$ok" -v gone="$(date +%s.%N)" 'BEGIN { printf "OK to the end: %.3f s\n", gone - ok }'
+}
 play_beside_a_screen_reader() {
     announce_screen_reader
     play_silently 'lettore di schermo'
@@ -104,6 +112,16 @@ play_without_an_italian_voice() { play_silently 'voce italiana'; }
 play_without_speech_dispatcher() {
     export SPEECHD_ADDRESS=unix_socket:$work/nowhere.sock
     play_silently 'speech-dispatcher non risponde'
+}
+play_beside_a_wedged_one() {
+    local socket=$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock
+    /usr/bin/python3 -c 'import os, socket, sys, time; os.mkdir(os.path.dirname(sys.argv[1]))
+s = socket.socket(socket.AF_UNIX); s.bind(sys.argv[1]); s.listen(); time.sleep(600)' "$socket" &
+    own $!
+    poll 10 test -S "$socket" || fail "the stand-in never listened"
+    play_silently 'speech-dispatcher non risponde'
+    leave 3
+    (($(wc -l <"$work/game.err") == 1)) || fail "the game complained at the end"
 }
 
 # Without --voce the speech library is never loaded, even as the game plays.
@@ -118,22 +136,20 @@ play_without_the_option() {
 }
 
 if [[ -n $desktop_shared ]]; then
-    if [[ $2 != play_without_speech_dispatcher ]]; then
-        speech_sink_start
-    fi
+    [[ $2 =~ without_speech|wedged ]] || speech_sink_start
     export QT_QPA_PLATFORM=xcb
     "$2"
     exit 0
 fi
 
-require Xvfb dbus-run-session dbus-send speech-dispatcher xdotool awk \
+require Xvfb dbus-run-session dbus-send speech-dispatcher xdotool awk /usr/bin/python3 \
     /usr/lib/speech-dispatcher-modules/sd_generic
 compgen -G "/usr/lib/*/qt6/plugins/texttospeech/libqtexttospeech_speechd.so" >/dev/null ||
     fail "Qt's speech-dispatcher plugin is missing"
 start_xvfb
 
 for play in play_aloud play_beside_a_screen_reader play_without_an_italian_voice \
-    play_without_speech_dispatcher play_without_the_option; do
+    play_without_speech_dispatcher play_beside_a_wedged_one play_without_the_option; do
     private_runtime "runtime-$play"
     # A home of each play's own: the accessibility bus keeps a screen reader's wish in the
     # desktop's settings.
