@@ -5,9 +5,9 @@
 # speech-dispatcher, whose generic module writes each utterance to a file with the time it was
 # said. There every utterance lasts three seconds, so that one cut off by the next is told from
 # one waited for. The game is played on an X server of its own, each time on a session bus of
-# its own: once aloud; then with a screen reader announced, with a speech-dispatcher that has no
-# Italian voice, with none and with a wedged one, when it must play on silently and say why
-# once; last without --voce, when it must not even load the speech library.
+# its own: once aloud, once to the farewell; then with a screen reader announced, with a
+# speech-dispatcher that has no Italian voice, with none and with a wedged one, when it must
+# play on silently and say why once; last without --voce, when it must not load the speech library.
 # Usage: with_voice.sh BINARY
 set -euo pipefail
 binary=$1
@@ -104,6 +104,14 @@ leave() {
     poll "$1" ended "$game" || fail "the game lived on $1 s after the farewell"
     awk -v ok="$ok" -v gone="$(date +%s.%N)" 'BEGIN { printf "OK to the end: %.3f s\n", gone - ok }'
 }
+play_to_the_end() {
+    start_game
+    heard 1 >/dev/null
+    xdotool key alt+x
+    leave 3
+    grep -q $'\tCiao a presto $' "$whole" || fail "the farewell was cut off"
+    awk '/Ciao/ { t[++n] = $1 } END { print "farewell:", t[2] - t[1], "s" }' "$spoken" "$whole"
+}
 play_beside_a_screen_reader() {
     announce_screen_reader
     play_silently 'lettore di schermo'
@@ -148,7 +156,7 @@ compgen -G "/usr/lib/*/qt6/plugins/texttospeech/libqtexttospeech_speechd.so" >/d
     fail "Qt's speech-dispatcher plugin is missing"
 start_xvfb
 
-for play in play_aloud play_beside_a_screen_reader play_without_an_italian_voice \
+for play in play_aloud play_to_the_end play_beside_a_screen_reader play_without_an_italian_voice \
     play_without_speech_dispatcher play_beside_a_wedged_one play_without_the_option; do
     private_runtime "runtime-$play"
     # A home of each play's own: the accessibility bus keeps a screen reader's wish in the
@@ -159,6 +167,8 @@ for play in play_aloud play_beside_a_screen_reader play_without_an_italian_voice
     mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME"
     if [[ $play == play_without_an_italian_voice ]]; then
         speech_sink_setup "$lasts" de
+    elif [[ $play == play_to_the_end ]]; then
+        speech_sink_setup 1
     else
         speech_sink_setup "$lasts"
     fi

@@ -8,6 +8,7 @@
 #include <QThread>
 
 #include <cstdio>
+#include <thread>
 
 namespace vorlane {
 
@@ -40,8 +41,9 @@ void Speaker::say(const QString& text, int asked) {
     state_->answered = asked;
 }
 
-void Speaker::finish() {
+void Speaker::finish(std::chrono::steady_clock::time_point end) {
     if (speech_ != nullptr) {
+        std::this_thread::sleep_until(end);
         speech_->stop();
         delete speech_;
         speech_ = nullptr;

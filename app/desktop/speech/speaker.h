@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <atomic>
+#include <chrono>
 #include <memory>
 
 class QTextToSpeech;
@@ -37,8 +38,8 @@ class Speaker final : public QObject {
     explicit Speaker(std::shared_ptr<SpeechState> state);
     // Word number `asked`, which cuts off the one before.
     void say(const QString& text, int asked);
-    // Cuts off what it is saying and lets speech-dispatcher go.
-    void finish();
+    // Lets the last words run until `end`, then cuts them off and lets speech-dispatcher go.
+    void finish(std::chrono::steady_clock::time_point end);
 
   private:
     void start();

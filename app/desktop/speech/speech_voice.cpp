@@ -5,6 +5,7 @@
 #include <QThread>
 #include <QTimer>
 
+#include <algorithm>
 #include <chrono>
 #include <memory>
 
@@ -14,6 +15,8 @@
 namespace vorlane {
 
 namespace {
+
+using Clock = std::chrono::steady_clock;
 
 // Opening speech-dispatcher, speaking and closing each take it a few milliseconds; one that
 // takes a second has stopped answering, and the game goes on without it.
@@ -37,8 +40,10 @@ class ThreadedVoice final : public Voice {
         const bool held = state_->givenUp() && state_->answered < state_->asked;
         if (!held) {
             QMetaObject::invokeMethod(
-                speaker_, [speaker = speaker_] { speaker->finish(); }, Qt::QueuedConnection);
-            if (thread_->wait(QDeadlineTimer(kAnswerWithin))) {
+                speaker_, [speaker = speaker_, end = lastWordsEnd_] { speaker->finish(end); },
+                Qt::QueuedConnection);
+            if (thread_->wait(
+                    QDeadlineTimer(std::max(lastWordsEnd_, Clock::now()) + kAnswerWithin))) {
                 delete thread_;
                 return;
             }
@@ -53,6 +58,7 @@ class ThreadedVoice final : public Voice {
             return;
         }
         const int asked = ++state_->asked;
+        lastWordsEnd_ = Clock::now() + kLastWords;
         QMetaObject::invokeMethod(
             speaker_, [speaker = speaker_, text, asked] { speaker->say(text, asked); },
             Qt::QueuedConnection);
@@ -69,6 +75,7 @@ class ThreadedVoice final : public Voice {
     Speaker* speaker_ = new Speaker(state_);
     // Times each word on the window's thread; its timers go with the voice.
     QObject watch_;
+    Clock::time_point lastWordsEnd_ = Clock::now();
 };
 
 }  // namespace
