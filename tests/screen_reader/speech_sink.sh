@@ -11,7 +11,7 @@
 # utterance lasts SECONDS (0 by default), so that a test can tell an utterance cut off from one
 # waited for; the one voice speaks LANGUAGE (Italian by default).
 # speech_sink_start: speech-dispatcher on the session bus's runtime folder, once it listens; it
-# ends with the script.
+# ends with the script, as $speechd.
 # announce_screen_reader: on the session bus, what a screen reader switches on; Qt watches both
 # and starts talking.
 source "$(dirname "${BASH_SOURCE[0]}")/../support/desktop.sh"
@@ -54,6 +54,7 @@ CONF
 speech_sink_start() {
     speech-dispatcher --run-single --timeout 0 --config-dir "$work/speech" \
         >"$work/speechd.log" 2>&1 &
+    speechd=$!
     own $!
     poll 30 test -S "$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock" ||
         fail "speech-dispatcher did not start"

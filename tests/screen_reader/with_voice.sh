@@ -65,14 +65,32 @@ play_aloud() {
                 exit !(s - v < lasts)
             }' || fail "the next problem waited for the verdict to end"
     done
+    # The problem heard to its end, the answer typed a moment later, then Enter, Enter at once to
+    # a speech-dispatcher busy for a moment: the verdict, begun or not, gives way to the problem.
+    xdotool key Return
+    line=$((line + 1))
+    poll 5 grep -qF "$(heard $line)" "$whole" || fail "the problem was cut off"
+    xdotool sleep 0.5 type 0
+    pressed=$(date +%s.%N)
+    kill -STOP "$speechd"
+    xdotool key Return Return sleep 0.3
+    kill -CONT "$speechd"
+    [[ $(heard $((line + 1))) =~ ^Sbagliato ]] && line=$((line + 1))
+    line=$((line + 1))
+    [[ $(heard $line) =~ \.\ Dati\ .+\.$ ]] || fail "after Enter, Enter no problem was said"
+    awk -v p="$pressed" -v s="$(said_at $line)" -v lasts=$lasts 'BEGIN {
+        printf "Enter, Enter to the next problem: %.3f s\n", s - p; exit !(s - p < lasts) }' ||
+        fail "after Enter, Enter the next problem waited for the verdict to end"
     xdotool key alt+x
     line=$((line + 1))
     [[ $(heard $line) == "Vuoi veramente lasciarmi  ?" ]] || fail "the exit question was not said"
     xdotool key Escape
     sleep 1
-    # Three problems, one of them again, three verdicts and the question; nothing twice.
+    # Five problems, one of them again, three or four verdicts and the question; nothing twice.
     (($(wc -l <"$spoken") == line)) || fail "more was said than the game was asked"
-    (($(cut -f2- "$spoken" | grep -c '\. Dati ') == 4)) || fail "a problem was said twice"
+    (($(cut -f2- "$spoken" | grep -c '\. Dati ') == 6)) || fail "a problem was said twice"
+    # A fifth of the way from the normal rate, 0, to the slowest, -100.
+    awk -F'\t' '$2 != -20 { exit 1 }' "$whole" || fail "rates said: $(cut -f2 "$whole" | sort -u)"
     [[ ! -s $work/game.err ]] || fail "the game complained"
 }
 

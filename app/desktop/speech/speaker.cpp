@@ -36,7 +36,12 @@ void Speaker::say(const QString& text, int asked) {
     // Once given up the voice stays silent, even if speech-dispatcher answers at last.
     if (speech_ != nullptr && !state_->givenUp()) {
         speech_->stop();
-        speech_->say(text);
+        // A word asked while speech-dispatcher kept this one waiting makes it stale. Said now,
+        // it could be just starting as the next one stops it, which speech-dispatcher may miss,
+        // and the next would wait for it to end.
+        if (asked == state_->asked) {
+            speech_->say(text);
+        }
     }
     state_->answered = asked;
 }
