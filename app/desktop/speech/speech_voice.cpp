@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <chrono>
 #include <memory>
+#include <thread>
 
 #include "speaker.h"
 #include "speech_module.h"
@@ -22,6 +23,8 @@ using Clock = std::chrono::steady_clock;
 // takes a second has stopped answering, and the game goes on without it.
 constexpr std::chrono::milliseconds kAnswerWithin{1000};
 constexpr char kNoAnswer[] = "speech-dispatcher non risponde";
+// How often the end looks whether the speaker has caught up.
+constexpr std::chrono::milliseconds kGlance{10};
 
 // The window asks and never waits: the speaker works on its own thread, and a word it has not
 // dealt with a second after it was asked silences the voice. Only the end waits, and not long.
@@ -36,19 +39,22 @@ class ThreadedVoice final : public Voice {
     ThreadedVoice& operator=(const ThreadedVoice&) = delete;
 
     ~ThreadedVoice() override {
-        // A speaker still held by a word asked long ago would not answer now either.
-        const bool held = state_->givenUp() && state_->answered < state_->asked;
-        if (!held) {
+        // The farewell is waited for only from a speaker that answers: one still held by the
+        // last word a second after it was asked would not say it either.
+        while (state_->answered < state_->asked && Clock::now() < lastAsked_ + kAnswerWithin) {
+            std::this_thread::sleep_for(kGlance);
+        }
+        if (state_->answered == state_->asked) {
+            const Clock::time_point end = lastAsked_ + kLastWords;
             QMetaObject::invokeMethod(
-                speaker_, [speaker = speaker_, end = lastWordsEnd_] { speaker->finish(end); },
+                speaker_, [speaker = speaker_, end] { speaker->finish(end); },
                 Qt::QueuedConnection);
-            if (thread_->wait(
-                    QDeadlineTimer(std::max(lastWordsEnd_, Clock::now()) + kAnswerWithin))) {
+            if (thread_->wait(QDeadlineTimer(std::max(end, Clock::now()) + kAnswerWithin))) {
                 delete thread_;
                 return;
             }
-            state_->giveUp(kNoAnswer);
         }
+        state_->giveUp(kNoAnswer);
         // Qt ends the program when a running thread is destroyed: the thread, the speaker and
         // the call that holds them are left to end with the process.
     }
@@ -58,7 +64,7 @@ class ThreadedVoice final : public Voice {
             return;
         }
         const int asked = ++state_->asked;
-        lastWordsEnd_ = Clock::now() + kLastWords;
+        lastAsked_ = Clock::now();
         QMetaObject::invokeMethod(
             speaker_, [speaker = speaker_, text, asked] { speaker->say(text, asked); },
             Qt::QueuedConnection);
@@ -75,7 +81,7 @@ class ThreadedVoice final : public Voice {
     Speaker* speaker_ = new Speaker(state_);
     // Times each word on the window's thread; its timers go with the voice.
     QObject watch_;
-    Clock::time_point lastWordsEnd_ = Clock::now();
+    Clock::time_point lastAsked_ = Clock::now();
 };
 
 }  // namespace
