@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <chrono>
+
 namespace vorlane {
 
 // The game's own voice, for the pupil who finds reading hard but runs no screen reader.
@@ -15,5 +17,11 @@ class Voice {
     // leaves a backlog of old problems to listen through.
     virtual void say(const QString& text) = 0;
 };
+
+// As the game ends, how long after its last words began the voice may go on with them. The
+// last words are the farewell, "Ciao a presto", which espeak-ng's Italian voice says in 1.3 s
+// at the child's rate; a fixed bound rather than one reckoned from the text, so that a problem
+// still being read when the window is closed some other way is cut off just as soon.
+inline constexpr std::chrono::milliseconds kLastWords{2000};
 
 }  // namespace vorlane

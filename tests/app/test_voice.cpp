@@ -88,6 +88,10 @@ class VoiceTest : public QObject {
         QFETCH(QString, box);
         Game game;
         QVERIFY(QTest::qWaitForWindowActive(&game.window));
+        // Each box is said as it shows, not once it is closed.
+        game.desk.boxes->whileOpen = [&] {
+            QCOMPARE(game.desk.voice->said.last(), game.desk.boxes->shown.back().text);
+        };
         const Played played = play(game, moves);
         for (QString& utterance : expected) {
             for (qsizetype i = 0; i < played.problems.size(); ++i) {

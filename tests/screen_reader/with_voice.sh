@@ -5,9 +5,9 @@
 # speech-dispatcher, whose generic module writes each utterance to a file with the time it was
 # said. There every utterance lasts three seconds, so that one cut off by the next is told from
 # one waited for. The game is played on an X server of its own, each time on a session bus of
-# its own: once aloud; then with a screen reader announced, with a speech-dispatcher that has no
-# Italian voice and with none at all, when it must play on silently and say why once; last
-# without --voce, when it must not even load the speech library.
+# its own: once aloud, once to the farewell; then with a screen reader announced, with a
+# speech-dispatcher that has no Italian voice, with none and with a wedged one, when it must
+# play on silently and say why once; last without --voce, when it must not load the speech library.
 # Usage: with_voice.sh BINARY
 set -euo pipefail
 binary=$1
@@ -65,14 +65,32 @@ play_aloud() {
                 exit !(s - v < lasts)
             }' || fail "the next problem waited for the verdict to end"
     done
+    # The problem heard to its end, the answer typed a moment later, then Enter, Enter at once to
+    # a speech-dispatcher busy for a moment: the verdict, begun or not, gives way to the problem.
+    xdotool key Return
+    line=$((line + 1))
+    poll 5 grep -qF "$(heard $line)" "$whole" || fail "the problem was cut off"
+    xdotool sleep 0.5 type 0
+    pressed=$(date +%s.%N)
+    kill -STOP "$speechd"
+    xdotool key Return Return sleep 0.3
+    kill -CONT "$speechd"
+    [[ $(heard $((line + 1))) =~ ^Sbagliato ]] && line=$((line + 1))
+    line=$((line + 1))
+    [[ $(heard $line) =~ \?\ Dati\ .+\.$ ]] || fail "after Enter, Enter no problem was said"
+    awk -v p="$pressed" -v s="$(said_at $line)" -v lasts=$lasts 'BEGIN {
+        printf "Enter, Enter to the next problem: %.3f s\n", s - p; exit !(s - p < lasts) }' ||
+        fail "after Enter, Enter the next problem waited for the verdict to end"
     xdotool key alt+x
     line=$((line + 1))
     [[ $(heard $line) == "Vuoi veramente lasciarmi  ?" ]] || fail "the exit question was not said"
     xdotool key Escape
     sleep 1
-    # Three problems, one of them again, three verdicts and the question; nothing twice.
+    # Five problems, one of them again, three or four verdicts and the question; nothing twice.
     (($(wc -l <"$spoken") == line)) || fail "more was said than the game was asked"
-    (($(cut -f2- "$spoken" | grep -c '? Dati ') == 4)) || fail "a problem was said twice"
+    (($(cut -f2- "$spoken" | grep -c '? Dati ') == 6)) || fail "a problem was said twice"
+    # A fifth of the way from the normal rate, 0, to the slowest, -100.
+    awk -F'\t' '$2 != -20 { exit 1 }' "$whole" || fail "rates said: $(cut -f2 "$whole" | sort -u)"
     [[ ! -s $work/game.err ]] || fail "the game complained"
 }
 
@@ -96,6 +114,22 @@ play_silently() {
         fail "the game did not say once why it is silent"
 }
 
+# Sì to the exit question and OK as soon as the farewell shows: the game ends within SECONDS.
+leave() {
+    xdotool windowfocus --sync "$(await_window "$game" 'Uscire dal programma' 5)" key Tab space
+    xdotool windowfocus --sync "$(await_window "$game" vorlane 5)" key Return
+    ok=$(date +%s.%N)
+    poll "$1" ended "$game" || fail "the game lived on $1 s after the farewell"
+    awk -v ok="$ok" -v gone="$(date +%s.%N)" 'BEGIN { printf "OK to the end: %.3f s\n", gone - ok }'
+}
+play_to_the_end() {
+    start_game
+    heard 1 >/dev/null
+    xdotool key alt+x
+    leave 3
+    grep -q $'\tCiao a presto $' "$whole" || fail "the farewell was cut off"
+    awk '/Ciao/ { t[++n] = $1 } END { print "farewell:", t[2] - t[1], "s" }' "$spoken" "$whole"
+}
 play_beside_a_screen_reader() {
     announce_screen_reader
     play_silently 'lettore di schermo'
@@ -104,6 +138,16 @@ play_without_an_italian_voice() { play_silently 'voce italiana'; }
 play_without_speech_dispatcher() {
     export SPEECHD_ADDRESS=unix_socket:$work/nowhere.sock
     play_silently 'speech-dispatcher non risponde'
+}
+play_beside_a_wedged_one() {
+    local socket=$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock
+    /usr/bin/python3 -c 'import os, socket, sys, time; os.mkdir(os.path.dirname(sys.argv[1]))
+s = socket.socket(socket.AF_UNIX); s.bind(sys.argv[1]); s.listen(); time.sleep(600)' "$socket" &
+    own $!
+    poll 10 test -S "$socket" || fail "the stand-in never listened"
+    play_silently 'speech-dispatcher non risponde'
+    leave 3
+    (($(wc -l <"$work/game.err") == 1)) || fail "the game complained at the end"
 }
 
 # Without --voce the speech library is never loaded, even as the game plays.
@@ -118,22 +162,20 @@ play_without_the_option() {
 }
 
 if [[ -n $desktop_shared ]]; then
-    if [[ $2 != play_without_speech_dispatcher ]]; then
-        speech_sink_start
-    fi
+    [[ $2 =~ without_speech|wedged ]] || speech_sink_start
     export QT_QPA_PLATFORM=xcb
     "$2"
     exit 0
 fi
 
-require Xvfb dbus-run-session dbus-send speech-dispatcher xdotool awk \
+require Xvfb dbus-run-session dbus-send speech-dispatcher xdotool awk /usr/bin/python3 \
     /usr/lib/speech-dispatcher-modules/sd_generic
 compgen -G "/usr/lib/*/qt6/plugins/texttospeech/libqtexttospeech_speechd.so" >/dev/null ||
     fail "Qt's speech-dispatcher plugin is missing"
 start_xvfb
 
-for play in play_aloud play_beside_a_screen_reader play_without_an_italian_voice \
-    play_without_speech_dispatcher play_without_the_option; do
+for play in play_aloud play_to_the_end play_beside_a_screen_reader play_without_an_italian_voice \
+    play_without_speech_dispatcher play_beside_a_wedged_one play_without_the_option; do
     private_runtime "runtime-$play"
     # A home of each play's own: the accessibility bus keeps a screen reader's wish in the
     # desktop's settings.
@@ -143,6 +185,8 @@ for play in play_aloud play_beside_a_screen_reader play_without_an_italian_voice
     mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME"
     if [[ $play == play_without_an_italian_voice ]]; then
         speech_sink_setup "$lasts" de
+    elif [[ $play == play_to_the_end ]]; then
+        speech_sink_setup 1
     else
         speech_sink_setup "$lasts"
     fi

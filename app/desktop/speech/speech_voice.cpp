@@ -1,90 +1,87 @@
 // SPDX-FileCopyrightText: 2026 Gli autori di Vorlane
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include <QLocale>
-#include <QTextToSpeech>
+#include <QDeadlineTimer>
 #include <QThread>
+#include <QTimer>
 
-#include <cstdio>
+#include <algorithm>
+#include <chrono>
+#include <memory>
+#include <thread>
 
+#include "speaker.h"
 #include "speech_module.h"
 
 namespace vorlane {
 
 namespace {
 
-// A fifth of the way from speech-dispatcher's normal rate to its slowest: with espeak-ng, 152
-// words a minute instead of 170, which a child follows without it dragging.
-constexpr double kChildRate = -0.2;
+using Clock = std::chrono::steady_clock;
 
-void giveUp(const char* why) {
-    std::fprintf(stderr, "vorlane: %s; si gioca in silenzio.\n", why);
-}
+// Opening speech-dispatcher, speaking and closing each take it a few milliseconds; one that
+// takes a second has stopped answering, and the game goes on without it.
+constexpr std::chrono::milliseconds kAnswerWithin{1000};
+constexpr char kNoAnswer[] = "speech-dispatcher non risponde";
+// How often the end looks whether the speaker has caught up.
+constexpr std::chrono::milliseconds kGlance{10};
 
-// Lives on a thread of its own: the first word starts the engine, which may have to start
-// speech-dispatcher, and the window must never wait for that.
-class Speaker final : public QObject {
-  public:
-    void say(const QString& text) {
-        if (!started_) {
-            started_ = true;
-            start();
-        }
-        if (speech_ == nullptr) {
-            return;
-        }
-        speech_->stop();
-        speech_->say(text);
-    }
-
-  private:
-    void start() {
-        auto* speech = new QTextToSpeech(QStringLiteral("speechd"), this);
-        if (speech->state() != QTextToSpeech::Ready) {
-            giveUp(
-                "speech-dispatcher non risponde o non ha una voce italiana (c'è nel pacchetto "
-                "speech-dispatcher-espeak-ng)");
-            return;
-        }
-        for (const QLocale& locale : speech->availableLocales()) {
-            if (locale.language() == QLocale::Italian) {
-                speech->setLocale(locale);
-                speech->setRate(kChildRate);
-                speech_ = speech;
-                return;
-            }
-        }
-        giveUp(
-            "speech-dispatcher non ha una voce italiana (c'è nel pacchetto "
-            "speech-dispatcher-espeak-ng)");
-    }
-
-    bool started_ = false;
-    QTextToSpeech* speech_ = nullptr;
-};
-
+// The window asks and never waits: the speaker works on its own thread, and a word it has not
+// dealt with a second after it was asked silences the voice. Only the end waits, and not long.
 class ThreadedVoice final : public Voice {
   public:
     ThreadedVoice() {
-        speaker_->moveToThread(&thread_);
-        QObject::connect(&thread_, &QThread::finished, speaker_, &QObject::deleteLater);
-        thread_.start();
+        speaker_->moveToThread(thread_);
+        QObject::connect(thread_, &QThread::finished, speaker_, &QObject::deleteLater);
+        thread_->start();
     }
     ThreadedVoice(const ThreadedVoice&) = delete;
     ThreadedVoice& operator=(const ThreadedVoice&) = delete;
+
     ~ThreadedVoice() override {
-        thread_.quit();
-        thread_.wait();
+        // The farewell is waited for only from a speaker that answers: one still held by the
+        // last word a second after it was asked would not say it either.
+        while (state_->answered < state_->asked && Clock::now() < lastAsked_ + kAnswerWithin) {
+            std::this_thread::sleep_for(kGlance);
+        }
+        if (state_->answered == state_->asked) {
+            const Clock::time_point end = lastAsked_ + kLastWords;
+            QMetaObject::invokeMethod(
+                speaker_, [speaker = speaker_, end] { speaker->finish(end); },
+                Qt::QueuedConnection);
+            if (thread_->wait(QDeadlineTimer(std::max(end, Clock::now()) + kAnswerWithin))) {
+                delete thread_;
+                return;
+            }
+        }
+        state_->giveUp(kNoAnswer);
+        // Qt ends the program when a running thread is destroyed: the thread, the speaker and
+        // the call that holds them are left to end with the process.
     }
 
     void say(const QString& text) override {
+        if (state_->givenUp()) {
+            return;
+        }
+        const int asked = ++state_->asked;
+        lastAsked_ = Clock::now();
         QMetaObject::invokeMethod(
-            speaker_, [speaker = speaker_, text] { speaker->say(text); }, Qt::QueuedConnection);
+            speaker_, [speaker = speaker_, text, asked] { speaker->say(text, asked); },
+            Qt::QueuedConnection);
+        QTimer::singleShot(kAnswerWithin, &watch_, [this, asked] {
+            if (state_->answered < asked) {
+                state_->giveUp(kNoAnswer);
+            }
+        });
     }
 
   private:
-    QThread thread_;
-    Speaker* speaker_ = new Speaker;
+    std::shared_ptr<SpeechState> state_ = std::make_shared<SpeechState>();
+    QThread* thread_ = new QThread;
+    Speaker* speaker_ = new Speaker(state_);
+    // Times each word on the window's thread; its timers go with the voice.
+    QObject watch_;
+    Clock::time_point lastAsked_ = Clock::now();
 };
 
 }  // namespace

@@ -7,6 +7,8 @@
 
 #include <sapi.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <string>
 
@@ -21,8 +23,6 @@ constexpr wchar_t kItalian[] = L"Language=410";
 // Each step of the rate is about a ninth: one step down is 152 words a minute instead of 170,
 // which a child follows without it dragging.
 constexpr long kChildRate = -1;
-// At the end the voice finishes its farewell, which takes about two seconds, and no longer.
-constexpr ULONG kLastWordsMs = 2500;
 
 template <typename T>
 void release(T*& object) {
@@ -48,7 +48,10 @@ class SapiVoice final : public Voice {
     SapiVoice& operator=(const SapiVoice&) = delete;
     ~SapiVoice() override {
         if (voice_ != nullptr) {
-            voice_->WaitUntilDone(kLastWordsMs);
+            // The last words, the farewell, go on to their end, and no longer than kLastWords.
+            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+                lastWordsEnd_ - std::chrono::steady_clock::now());
+            voice_->WaitUntilDone(static_cast<ULONG>(std::max<long long>(left.count(), 0)));
             voice_->Speak(nullptr, SPF_PURGEBEFORESPEAK, nullptr);
         }
         release(voice_);
@@ -67,6 +70,7 @@ class SapiVoice final : public Voice {
         }
         // Cut off what it was saying: Enter, Enter never leaves a backlog of old problems.
         const std::wstring words = text.toStdWString();
+        lastWordsEnd_ = std::chrono::steady_clock::now() + kLastWords;
         voice_->Speak(words.c_str(), SPF_ASYNC | SPF_PURGEBEFORESPEAK | SPF_IS_NOT_XML, nullptr);
     }
 
@@ -118,6 +122,7 @@ class SapiVoice final : public Voice {
     bool started_ = false;
     bool comReady_ = false;
     ISpVoice* voice_ = nullptr;
+    std::chrono::steady_clock::time_point lastWordsEnd_;
 };
 
 }  // namespace
