@@ -8,7 +8,6 @@
 
 #include <ctime>
 
-#include "csv_record.h"
 #include "desktop_contrast.h"
 #include "desktop_voice.h"
 #include "message_boxes.h"
@@ -118,17 +117,11 @@ Platform desktopPlatform(QWidget* window, const GameOptions& options) {
     platform.boxes = desktopMessageBoxes(window);
     platform.starter = std::make_unique<QtProgramStarter>();
     platform.clock = std::make_unique<QtClock>();
-    platform.beeper = std::make_unique<QtBeeper>();
-    platform.end = std::make_unique<QtProgramEnd>();
     platform.contrast = portalContrast();
-    platform.screenReader = screenReaderNews();
     if (options.aloud) {
         platform.voice = std::make_unique<DesktopVoice>();
     }
-    platform.problems = options.problems;
-    if (options.record) {
-        platform.record = csvRecord();
-    }
+    addCommonServices(platform, options);
     return platform;
 }
 

@@ -8,7 +8,6 @@
 
 #include <string>
 
-#include "csv_record.h"
 #include "message_boxes.h"
 #include "platform.h"
 #include "qt_services.h"
@@ -91,17 +90,11 @@ Platform desktopPlatform(QWidget* window, const GameOptions& options) {
     platform.boxes = desktopMessageBoxes(window);
     platform.starter = std::make_unique<WindowsProgramStarter>();
     platform.clock = std::make_unique<WindowsClock>();
-    platform.beeper = std::make_unique<QtBeeper>();
-    platform.end = std::make_unique<QtProgramEnd>();
     platform.contrast = windowsContrast();
-    platform.screenReader = screenReaderNews();
     if (options.aloud) {
         platform.voice = sapiVoice();
     }
-    platform.problems = options.problems;
-    if (options.record) {
-        platform.record = csvRecord();
-    }
+    addCommonServices(platform, options);
     return platform;
 }
 
